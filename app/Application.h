@@ -1,0 +1,5 @@
+#pragma once
+
+// The program: opens the main window and runs until it is closed. Returns the
+// exit code; non-zero when no display or no usable GL could be had.
+int RunMarloQuent(int argc, char** argv);

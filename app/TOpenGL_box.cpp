@@ -1,0 +1,176 @@
+#include "ct_ogl1.h"
+
+#include "ErrorDialog.h"
+#include "FrameRenderer.h"
+#include "GLBinding.h"
+#include "GLView.h"
+#include "InitialGLState.h"
+#include "Unit1.h"
+#include "WheelList.h"
+
+#include <QGuiApplication>
+#include <QResizeEvent>
+#include <QScreen>
+
+namespace {
+constexpr int PanelWidth = 200;
+constexpr int MinClientWidth = 800;
+constexpr int MinClientHeight = 600;
+const QSize OuterSize(808, 630);
+}  // namespace
+
+TOpenGL_box::TOpenGL_box()
+{
+    setObjectName("OpenGL_box");
+    setWindowTitle(QStringLiteral("TZ MarloQuent - Radbauformen"));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, p.color(QPalette::Button));
+    setPalette(p);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    FrameSteuerung1 = new TFrameSteuerung(Wheel, *this, this);
+    FrameSteuerung1->move(0, 0);
+    GLWindow = new GLView([this] { HandlePaint(); });
+    // The container is a native child that stacks above its siblings, so it
+    // covers only the area right of the panel.
+    ViewContainer = QWidget::createWindowContainer(GLWindow, this);
+    ViewContainer->setObjectName("GLViewContainer");
+
+    resize(OuterSize);
+    FormCreate();
+}
+
+TOpenGL_box::~TOpenGL_box()
+{
+    FormDestroy();
+}
+
+void TOpenGL_box::FormCreate()
+{
+    FrameSteuerung1->resize(PanelWidth, height());
+    SetInitialConfig(Wheel);
+
+    DeviceContext = GLWindow;
+    SetupPixelFormat();
+    GLContext = CreateGLContext(DeviceContext);
+    if (!GLContext || !MakeCurrent(DeviceContext, GLContext)) {
+        DeleteGLContext(GLContext);
+        GLContext = nullptr;
+        return;
+    }
+
+    SetupInitialGLState(Wheel);
+    Wheel.AspectRatio = static_cast<double>(width()) / height();
+    // X delivers no resize once the context exists, so the viewport the
+    // resize handler would set is put in place here.
+    SetViewport();
+    BuildWheelList();
+    RenderScene();
+}
+
+void TOpenGL_box::SetupPixelFormat()
+{
+    SetPixelFormat(DeviceContext, RequestedPixelFormat());
+    const PixelFormatDescription described = DescribePixelFormat(DeviceContext);
+    if ((described.dwFlags & PFD_NEED_PALETTE) == 0)
+        return;
+    PaletteHandle = CreatePalette(DeviceContext, BuildPaletteEntries(described));
+    if (PaletteHandle != 0)
+        SelectPalette(DeviceContext, PaletteHandle);
+}
+
+void TOpenGL_box::FormResize()
+{
+    FrameSteuerung1->resize(PanelWidth, height());
+    // Without a window manager nothing else keeps the client at its minimum.
+    // A correction may come back as a nested resize, which runs this handler
+    // afresh on the corrected size; the outer call then redoes the same steps.
+    if (width() < MinClientWidth)
+        resize(MinClientWidth, height());
+    if (height() < MinClientHeight)
+        resize(width(), MinClientHeight);
+    FrameSteuerung1->resize(PanelWidth, height());
+    ViewContainer->setGeometry(PanelWidth, 0, std::max(0, width() - PanelWidth), height());
+    Wheel.AspectRatio = static_cast<double>(width()) / height();
+    SetViewport();
+    GLWindow->requestUpdate();
+}
+
+void TOpenGL_box::SetViewport()
+{
+    if (!GLContext || !MakeCurrent(DeviceContext, GLContext))
+        return;
+    SetFrameViewport(width(), height(), PanelWidth, GLWindow->devicePixelRatio());
+}
+
+void TOpenGL_box::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+void TOpenGL_box::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!Placed) {
+        Placed = true;
+        PlaceOnScreen();
+    }
+}
+
+void TOpenGL_box::PlaceOnScreen()
+{
+    // The outer size includes whatever frame a window manager adds.
+    const QSize frame = frameGeometry().size() - size();
+    resize(OuterSize - frame);
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.center() - QPoint(OuterSize.width() / 2, OuterSize.height() / 2) + QPoint(1, 1));
+}
+
+void TOpenGL_box::HandlePaint()
+{
+    RenderScene();
+}
+
+void TOpenGL_box::BuildWheelList()
+{
+    if (!GLContext || !MakeCurrent(DeviceContext, GLContext))
+        return;
+    ::BuildWheelList(Wheel);
+    emit WheelListBuilt();
+}
+
+void TOpenGL_box::RenderScene()
+{
+    // A paint that arrives while the error dialog holds a frame open is served
+    // by that frame's swap.
+    if (!GLContext || FrameOpen || !MakeCurrent(DeviceContext, GLContext))
+        return;
+    FrameOpen = true;
+    if (DrawFrame(Wheel) != GL_NO_ERROR) {
+        ShowGLErrorDialog();
+        MakeCurrent(DeviceContext, GLContext);
+    }
+    emit FrameDrawn();
+    SwapBuffers(DeviceContext, GLContext);
+    FrameOpen = false;
+    emit FramePresented();
+}
+
+void TOpenGL_box::FormDestroy()
+{
+    if (GLContext && MakeCurrent(DeviceContext, GLContext) && Wheel.WheelList != 0)
+        glDeleteLists(Wheel.WheelList, 1);
+    MakeCurrent(nullptr, nullptr);
+    DeleteGLContext(GLContext);
+    GLContext = nullptr;
+    DeviceContext = nullptr;
+    if (PaletteHandle != 0)
+        DeletePalette(PaletteHandle);
+    PaletteHandle = 0;
+}

@@ -1,0 +1,151 @@
+#include "WheelRules.h"
+
+#include "WheelUnits.h"
+
+// The offset guards compare decimal figures that are not exact in binary; they
+// are evaluated with the 64-bit significand of long double so that the
+// borderline narrowings come out as the rim tables list them.
+using Ext = long double;
+
+void WidthUp(WheelConfig& c)
+{
+    c.Maulweite += 0.5;
+    if (c.Maulweite > 8.0)
+        c.Maulweite = 8.0;
+    c.HalfWidth = InchToModel(c.Maulweite);
+}
+
+void WidthDown(WheelConfig& c)
+{
+    const Ext newWidth = static_cast<Ext>(c.Maulweite) - 0.5L;
+    if (static_cast<Ext>(c.Einpresstiefe) / 20.0L <= newWidth / 2.0L - 1.2L)
+        c.Maulweite -= 0.5;
+    if (c.Maulweite < 4.0)
+        c.Maulweite = 4.0;
+    c.HalfWidth = InchToModel(c.Maulweite);
+}
+
+void DiameterUp(WheelConfig& c)
+{
+    c.Durchmesser += 1.0;
+    if (c.Durchmesser == 18.0)
+        c.Durchmesser = 17.0;
+    c.Radius = InchToModel(c.Durchmesser);
+}
+
+void DiameterDown(WheelConfig& c)
+{
+    c.Durchmesser -= 1.0;
+    if (c.Durchmesser == 12.0)
+        c.Durchmesser = 13.0;
+    c.Radius = InchToModel(c.Durchmesser);
+}
+
+void OffsetUp(WheelConfig& c)
+{
+    if ((static_cast<Ext>(c.Einpresstiefe) + 1.0L) / 20.0L <= static_cast<Ext>(c.HalfWidth) - 1.2L)
+        c.Einpresstiefe += 1.0;
+}
+
+void OffsetDown(WheelConfig& c)
+{
+    if ((static_cast<Ext>(c.Einpresstiefe) - 1.0L) / 20.0L >= 3.4L - static_cast<Ext>(c.HalfWidth))
+        c.Einpresstiefe -= 1.0;
+}
+
+void BoltsUp(WheelConfig& c)
+{
+    ++c.Radbolzen;
+    if (c.Radbolzen == 6)
+        c.Radbolzen = 5;
+}
+
+void BoltsDown(WheelConfig& c)
+{
+    --c.Radbolzen;
+    if (c.Radbolzen == 2)
+        c.Radbolzen = 3;
+}
+
+void CyclePolygonStyle(WheelConfig& c)
+{
+    ++c.StyleMode;
+    if (c.StyleMode == 4)
+        c.StyleMode = 1;
+}
+
+void CycleHumpStyle(WheelConfig& c)
+{
+    ++c.StyleHumpCount;
+    if (c.StyleHumpCount == 3)
+        c.StyleHumpCount = 0;
+    c.HumpFront = c.StyleHumpCount < 2;
+    c.HumpBack = c.StyleHumpCount == 0;
+}
+
+void ToggleWell(WheelConfig& c)
+{
+    c.Tiefbett = !c.Tiefbett;
+}
+
+void ToggleHalfSection(WheelConfig& c)
+{
+    c.ClipEquation[0] = c.Halbschnitt ? 0.0 : -1.0;
+    c.Halbschnitt = !c.Halbschnitt;
+}
+
+void ToggleIndicator(WheelConfig& c, Indicator which)
+{
+    bool* const flags[] = {&c.ShowMaulweite, &c.ShowEinpresstiefe, &c.ShowDurchmesser};
+    bool* const own = flags[static_cast<int>(which)];
+    const bool next = !*own;
+    for (bool* f : flags)
+        *f = false;
+    *own = next;
+}
+
+void TogglePartHighlight(WheelConfig& c, RimPart which)
+{
+    bool* const parts[] = {&c.ColorFelgenhorn, &c.ColorFelgenschulter, &c.ColorHump,
+                           &c.ColorFelgenbett, &c.ColorRadschuessel};
+    bool* const own = parts[static_cast<int>(which)];
+    const bool next = !*own;
+    for (bool* f : parts)
+        *f = false;
+    c.ColorFelgenschuessel = false;
+    *own = next;
+}
+
+void ToggleWholeRimHighlight(WheelConfig& c)
+{
+    c.ColorFelgenschuessel = !c.ColorFelgenschuessel;
+    const bool on = c.ColorFelgenschuessel;
+    c.ColorFelgenhorn = on;
+    c.ColorFelgenschulter = on;
+    c.ColorHump = on;
+    c.ColorFelgenbett = on;
+    c.ColorRadschuessel = false;
+}
+
+void ZoomOut(WheelConfig& c)
+{
+    if (c.ZoomExtent < 50.0f)
+        c.ZoomExtent = static_cast<float>(static_cast<double>(c.ZoomExtent) * 1.1);
+}
+
+void ZoomIn(WheelConfig& c)
+{
+    if (c.ZoomExtent > 5.0f)
+        c.ZoomExtent = static_cast<float>(static_cast<double>(c.ZoomExtent) * 0.9);
+}
+
+static void SetPendingRotation(WheelConfig& c, float angle, float x, float y)
+{
+    c.RotAngle = angle;
+    c.RotAxis = {x, y, 0.0f};
+}
+
+void RotateUp(WheelConfig& c) { SetPendingRotation(c, -15.0f, 1.0f, 0.0f); }
+void RotateDown(WheelConfig& c) { SetPendingRotation(c, 15.0f, 1.0f, 0.0f); }
+void RotateLeft(WheelConfig& c) { SetPendingRotation(c, -15.0f, 0.0f, 1.0f); }
+void RotateRight(WheelConfig& c) { SetPendingRotation(c, 15.0f, 0.0f, 1.0f); }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "WheelConfig.h"
+
+// The command rules. Each applies its step, guard, bound and derived value in
+// full; a refused or bounded step leaves the value as it was, silently.
+
+void WidthUp(WheelConfig& c);          // +0.5 inch, bounded at 8.0
+void WidthDown(WheelConfig& c);        // -0.5 inch while the offset still fits the new width
+void DiameterUp(WheelConfig& c);       // +1 inch, 18 becomes 17
+void DiameterDown(WheelConfig& c);     // -1 inch, 12 becomes 13
+void OffsetUp(WheelConfig& c);         // +1 mm while the disc stays within the well floor
+void OffsetDown(WheelConfig& c);       // -1 mm while the disc stays within the well floor
+void BoltsUp(WheelConfig& c);          // 6 becomes 5
+void BoltsDown(WheelConfig& c);        // 2 becomes 3
+
+void CyclePolygonStyle(WheelConfig& c);  // 1, 2, 3, 1
+void CycleHumpStyle(WheelConfig& c);     // both humps, front only, none, both
+void ToggleWell(WheelConfig& c);
+void ToggleHalfSection(WheelConfig& c);
+
+enum class Indicator { Maulweite, Einpresstiefe, Durchmesser };
+void ToggleIndicator(WheelConfig& c, Indicator which);  // at most one shown
+
+enum class RimPart { Felgenhorn, Felgenschulter, Hump, Felgenbett, Radschuessel };
+void TogglePartHighlight(WheelConfig& c, RimPart which);  // lights one part, clears the rest
+void ToggleWholeRimHighlight(WheelConfig& c);             // all four rim parts, disc off
+
+void ZoomOut(WheelConfig& c);  // x1.1 while below 50
+void ZoomIn(WheelConfig& c);   // x0.9 while above 5
+
+void RotateUp(WheelConfig& c);
+void RotateDown(WheelConfig& c);
+void RotateLeft(WheelConfig& c);
+void RotateRight(WheelConfig& c);

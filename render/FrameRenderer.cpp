@@ -1,0 +1,86 @@
+#include "FrameRenderer.h"
+
+#include "WheelConfig.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int ViewportLeft = 100;  // half the panel's width
+
+void DrawBackground(float zoom, double aspect)
+{
+    const float z = zoom;
+    const float v = static_cast<float>(zoom / aspect);
+    // Alpha 0 at the bottom lets the clear colour through; the top shows the
+    // quad's own lit colour.
+    glBegin(GL_QUADS);
+    glColor4f(0.4f, 0.53f, 0.86f, 0.0f);
+    glNormal3f(0.4f, 0.53f, 0.86f);
+    glVertex3f(-z, -v, -10.0f);
+    glVertex3f(z, -v, -10.0f);
+    glColor4f(0.4f, 0.53f, 0.86f, 1.0f);
+    glVertex3f(z, v, -10.0f);
+    glVertex3f(-z, v, -10.0f);
+    glEnd();
+}
+
+GLenum PolygonModeFor(int styleMode)
+{
+    switch (styleMode) {
+    case 2:
+        return GL_LINE;
+    case 3:
+        return GL_POINT;
+    default:
+        return GL_FILL;
+    }
+}
+
+}  // namespace
+
+GLenum DrawFrame(WheelConfig& c)
+{
+    glClearColor(0.05f, 0.23f, 0.59f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    const double zoom = c.ZoomExtent;
+    glOrtho(-zoom, zoom, -zoom / c.AspectRatio, zoom / c.AspectRatio, -40.0, 40.0);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    glDisable(GL_CLIP_PLANE0);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    DrawBackground(c.ZoomExtent, c.AspectRatio);
+    glDisable(GL_BLEND);
+
+    // The new rotation goes on the left, so it turns the model about the
+    // screen's axes whatever came before.
+    glRotatef(c.RotAngle, c.RotAxis[0], c.RotAxis[1], c.RotAxis[2]);
+    c.RotAngle = 0.0f;
+    glMultMatrixf(c.RotMatrix.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, c.RotMatrix.data());
+    glLoadIdentity();
+    glMultMatrixf(c.RotMatrix.data());
+
+    // Given under RotMatrix, the plane is fixed to the model.
+    glClipPlane(GL_CLIP_PLANE0, c.ClipEquation.data());
+    glEnable(GL_CLIP_PLANE0);
+    glPolygonMode(GL_FRONT_AND_BACK, PolygonModeFor(c.StyleMode));
+
+    if (c.WheelList != 0)
+        glCallList(c.WheelList);
+    return glGetError();
+}
+
+void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio)
+{
+    const auto scaled = [devicePixelRatio](int v) {
+        return static_cast<GLint>(std::lround(v * devicePixelRatio));
+    };
+    glViewport(scaled(ViewportLeft - viewLeft), 0, scaled(clientWidth), scaled(clientHeight));
+}

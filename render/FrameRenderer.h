@@ -1,0 +1,16 @@
+#pragma once
+
+#include <GL/gl.h>
+
+struct WheelConfig;
+
+// Draws one frame into the back buffer: the gradient background, the pending
+// rotation folded into c.RotMatrix, the clip plane, the polygon style and the
+// wheel list. Returns the GL error state read once at the end of the frame.
+GLenum DrawFrame(WheelConfig& c);
+
+// The viewport of a full client area whose left edge lies half a panel width
+// left of the view's: the picture is centred on the area right of the panel.
+// viewLeft is the view's left edge in the client, all in logical pixels;
+// devicePixelRatio scales them to the framebuffer's pixels.
+void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio);

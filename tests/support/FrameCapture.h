@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+class TOpenGL_box;
+
+// Shows the window at its start-up size and waits until the view is exposed.
+bool ShowAndExpose(TOpenGL_box& box);
+
+// Draws one frame through RenderScene and returns the back buffer as it is
+// about to be presented, in device pixels of the view (top row first).
+QImage CaptureFrame(TOpenGL_box& box);
+
+// Writes an image into the build tree's test-output folder, for a person to
+// look at; returns its path.
+QString WriteTestImage(const QImage& image, const QString& name);
+
+// True when every channel of the pixel lies within tolerance/255 of (r, g, b).
+bool PixelNear(const QImage& image, int x, int y, double r, double g, double b, double tolerance = 2.0);
