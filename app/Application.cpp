@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,13 @@ void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 }  // namespace
 
+void ConfigureApplication()
+{
+    // The application name only: a display name would be appended to every
+    // window caption by Qt on X11.
+    QApplication::setApplicationName(QStringLiteral("MarloQuent 1.12"));
+}
+
 int RunMarloQuent(int argc, char** argv)
 {
     if (!DisplayConfigured()) {
@@ -50,12 +58,16 @@ int RunMarloQuent(int argc, char** argv)
     const QtMessageHandler previous = qInstallMessageHandler(FatalToExit);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
-    QApplication::setApplicationName(QStringLiteral("MarloQuent 1.12"));
+    ConfigureApplication();
 
     TOpenGL_box box;
     if (!box.HasGLContext()) {
         std::fputs(NoGLMessage, stderr);
-        QMessageBox::critical(nullptr, QStringLiteral("MarloQuent 1.12"),
+        // Widgets cannot paint on a colour-mapped screen either; the terminal
+        // message is all that can be shown there.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen && screen->depth() >= 15)
+            QMessageBox::critical(nullptr, QStringLiteral("MarloQuent 1.12"),
                               QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
                                              "OpenGL-Kontext erstellt werden."));
         return EXIT_FAILURE;

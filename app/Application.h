@@ -1,5 +1,8 @@
 #pragma once
 
+// Names the running program; call once the application object exists.
+void ConfigureApplication();
+
 // The program: opens the main window and runs until it is closed. Returns the
 // exit code; non-zero when no display or no usable GL could be had.
 int RunMarloQuent(int argc, char** argv);

@@ -1,3 +1,5 @@
+#include "Application.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -6,6 +8,6 @@ int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("MarloQuent 1.12"));
+    ConfigureApplication();
     return RUN_ALL_TESTS();
 }

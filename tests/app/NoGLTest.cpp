@@ -1,0 +1,48 @@
+#include "Application.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+// Run in its own process: the program makes its own application object.
+namespace {
+
+QString ShownMessage;
+
+// Answers the program's message box as a user would, and remembers its text.
+void AnswerMessageBoxes()
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            ShownMessage = box->text();
+            box->accept();
+        }
+    });
+    poll->start(20);
+}
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(AnswerMessageBoxes)
+
+TEST(NoGL, WithoutAnyGLIntegrationTheProgramSaysSoAndExitsNonZero)
+{
+    // The X connection works, but the platform offers no GL at all.
+    setenv("QT_XCB_GL_INTEGRATION", "none", 1);
+    char name[] = "marloquent";
+    char* argv[] = {name, nullptr};
+    const int code = RunMarloQuent(1, argv);
+    EXPECT_NE(code, 0);
+    EXPECT_TRUE(ShownMessage.contains(QStringLiteral("OpenGL"))) << ShownMessage.toStdString();
+}
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

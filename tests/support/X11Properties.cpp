@@ -1,0 +1,45 @@
+#include "X11Properties.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+xcb_atom_t Atom(xcb_connection_t* conn, const char* name)
+{
+    xcb_intern_atom_reply_t* reply =
+        xcb_intern_atom_reply(conn, xcb_intern_atom(conn, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    std::free(reply);
+    return atom;
+}
+
+QString Property(xcb_connection_t* conn, xcb_window_t window, xcb_atom_t property)
+{
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        conn, xcb_get_property(conn, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 4096), nullptr);
+    if (!reply)
+        return {};
+    const QString text = QString::fromUtf8(static_cast<const char*>(xcb_get_property_value(reply)),
+                                           xcb_get_property_value_length(reply));
+    std::free(reply);
+    return text;
+}
+
+}  // namespace
+
+QString X11WindowCaption(const QWidget& window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t* conn = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const QString netName = Property(conn, id, Atom(conn, "_NET_WM_NAME"));
+    return netName.isEmpty() ? Property(conn, id, XCB_ATOM_WM_NAME) : netName;
+}
