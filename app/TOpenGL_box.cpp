@@ -157,9 +157,10 @@ void TOpenGL_box::RenderScene()
         MakeCurrent(DeviceContext, GLContext);
     }
     emit FrameDrawn();
-    SwapBuffers(DeviceContext, GLContext);
+    const bool presented = SwapBuffers(DeviceContext, GLContext);
     FrameOpen = false;
-    emit FramePresented();
+    if (presented)
+        emit FramePresented();
 }
 
 void TOpenGL_box::FormDestroy()

@@ -104,8 +104,10 @@ void DeleteGLContext(QOpenGLContext* context)
     delete context;
 }
 
-void SwapBuffers(QWindow* drawable, QOpenGLContext* context)
+bool SwapBuffers(QWindow* drawable, QOpenGLContext* context)
 {
-    if (drawable && context && drawable->isExposed())
-        context->swapBuffers(drawable);
+    if (!drawable || !context || !drawable->isExposed())
+        return false;
+    context->swapBuffers(drawable);
+    return true;
 }

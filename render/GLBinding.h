@@ -40,6 +40,6 @@ bool MakeCurrent(QWindow* drawable, QOpenGLContext* context);
 
 void DeleteGLContext(QOpenGLContext* context);
 
-// Presents the back buffer. A window that is not on screen has nothing to
-// present, so the swap is left out then.
-void SwapBuffers(QWindow* drawable, QOpenGLContext* context);
+// Presents the back buffer and says whether it did. A window that is not on
+// screen has nothing to present, so the swap is left out then.
+bool SwapBuffers(QWindow* drawable, QOpenGLContext* context);
