@@ -1,8 +1,20 @@
 #pragma once
 
+#include <GL/gl.h>
+#include <GL/glu.h>
+
 struct WheelConfig;
+
+// Where a build gets its list name and its quadric from. The GL and GLU
+// functions themselves, unless a caller has to see a build without them.
+struct WheelListSources {
+    GLuint (*GenLists)(GLsizei range) = glGenLists;
+    GLUquadric* (*NewQuadric)() = gluNewQuadric;
+};
 
 // Records the whole wheel into a new display list (compile and execute),
 // replacing the list of the previous build, and stores its name in
-// c.WheelList. Requires the view's GL context to be current.
-void BuildWheelList(WheelConfig& c);
+// c.WheelList. Requires the view's GL context to be current. Face culling is
+// on afterwards. Without a list name or a quadric nothing is drawn, no list
+// is left open and c.WheelList is 0.
+void BuildWheelList(WheelConfig& c, const WheelListSources& sources = {});
