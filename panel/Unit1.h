@@ -2,16 +2,66 @@
 
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
 struct WheelConfig;
 class SceneHost;
 
-// The control panel along the window's left edge.
+// The control panel along the window's left edge: each button applies one
+// rule to the configuration, rewrites its value label where it has one, and
+// then has the host rebuild the wheel and draw, or only draw.
+//
+// Value labels are written with the application's default locale, QLocale(),
+// which is the user's system locale unless the program sets another default.
 class TFrameSteuerung : public QWidget {
     Q_OBJECT
 public:
     TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* parent);
 
 private:
+    void CreateShapes();
+    void CreateLabels();
+    void CreateSpeedButtons();
+    void CreatePushButtons();
+
+    void Rebuild();
+    void Frame();
+    void SetLabelCaption(QLabel* label, const QString& caption);
+
+    void SpeedButton6Click();
+    void SpeedButton5Click();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    void SpeedButton4Click();
+    void btnSchnittClick();
+    void btnStyleClick();
+    void btnMaulweitePlusClick();
+    void btnMaulweiteMinusClick();
+    void btnShowMaulweiteClick();
+    void btnDurchmesserPlusClick();
+    void btnDurchmesserMinusClick();
+    void btnShowDurchmesserClick();
+    void btnEinpresstiefePlusClick();
+    void btnEinpresstiefeMinusClick();
+    void btnShowEinpresstiefeClick();
+    void btnLochkreisePlusClick();
+    void btnLochkreiseMinusClick();
+    void btnColorFelgenschuesselClick();
+    void btnColorFelgenhornClick();
+    void btnColorFelgenschulterClick();
+    void btnStyleHumpClick();
+    void btnColorHumpClick();
+    void btnStyleFelgenbettClick();
+    void btnColorFelgenbettClick();
+    void btnColorRadschuesselClick();
+
     WheelConfig& Config;
     SceneHost& Host;
+
+    QLabel* lblMaulweiteText = nullptr;
+    QLabel* lblDurchmesser = nullptr;
+    QLabel* lblEinpresstiefe = nullptr;
+    QLabel* lblLochkreise = nullptr;
+    QPushButton* btnSchnitt = nullptr;
 };

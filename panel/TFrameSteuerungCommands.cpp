@@ -1,0 +1,185 @@
+#include "Unit1.h"
+
+#include "PanelTexts.h"
+#include "SceneHost.h"
+#include "WheelConfig.h"
+#include "WheelRules.h"
+
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+// Each command applies its rule, rewrites its own text, then rebuilds and
+// draws, or only draws for the view commands. Refused and bounded steps still
+// rewrite the label and rebuild.
+
+void TFrameSteuerung::SpeedButton6Click()
+{
+    ZoomOut(Config);
+    Frame();
+}
+
+void TFrameSteuerung::SpeedButton5Click()
+{
+    ZoomIn(Config);
+    Frame();
+}
+
+void TFrameSteuerung::SpeedButton1Click()
+{
+    RotateUp(Config);
+    Frame();
+}
+
+void TFrameSteuerung::SpeedButton2Click()
+{
+    RotateDown(Config);
+    Frame();
+}
+
+void TFrameSteuerung::SpeedButton3Click()
+{
+    RotateLeft(Config);
+    Frame();
+}
+
+void TFrameSteuerung::SpeedButton4Click()
+{
+    RotateRight(Config);
+    Frame();
+}
+
+void TFrameSteuerung::btnSchnittClick()
+{
+    ToggleHalfSection(Config);
+    btnSchnitt->setText(Config.Halbschnitt ? QStringLiteral("Volldarstellung") : QStringLiteral("Halbschnitt"));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnStyleClick()
+{
+    CyclePolygonStyle(Config);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnMaulweitePlusClick()
+{
+    WidthUp(Config);
+    SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnMaulweiteMinusClick()
+{
+    WidthDown(Config);
+    SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnShowMaulweiteClick()
+{
+    ToggleIndicator(Config, Indicator::Maulweite);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnDurchmesserPlusClick()
+{
+    DiameterUp(Config);
+    SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnDurchmesserMinusClick()
+{
+    DiameterDown(Config);
+    SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnShowDurchmesserClick()
+{
+    ToggleIndicator(Config, Indicator::Durchmesser);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnEinpresstiefePlusClick()
+{
+    OffsetUp(Config);
+    SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnEinpresstiefeMinusClick()
+{
+    OffsetDown(Config);
+    SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnShowEinpresstiefeClick()
+{
+    ToggleIndicator(Config, Indicator::Einpresstiefe);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnLochkreisePlusClick()
+{
+    BoltsUp(Config);
+    SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnLochkreiseMinusClick()
+{
+    BoltsDown(Config);
+    SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
+    Rebuild();
+}
+
+void TFrameSteuerung::btnColorFelgenschuesselClick()
+{
+    ToggleWholeRimHighlight(Config);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnColorFelgenhornClick()
+{
+    TogglePartHighlight(Config, RimPart::Felgenhorn);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnColorFelgenschulterClick()
+{
+    TogglePartHighlight(Config, RimPart::Felgenschulter);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnStyleHumpClick()
+{
+    CycleHumpStyle(Config);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnColorHumpClick()
+{
+    TogglePartHighlight(Config, RimPart::Hump);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnStyleFelgenbettClick()
+{
+    ToggleWell(Config);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnColorFelgenbettClick()
+{
+    TogglePartHighlight(Config, RimPart::Felgenbett);
+    Rebuild();
+}
+
+void TFrameSteuerung::btnColorRadschuesselClick()
+{
+    TogglePartHighlight(Config, RimPart::Radschuessel);
+    Rebuild();
+}
