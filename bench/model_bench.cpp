@@ -1,0 +1,75 @@
+// Costs of the wheel model at an 800 x 600 client: a bare frame (clear and
+// swap), one BuildWheelList (recording and drawing the list once), and a
+// frame replaying the whole wheel; then resident memory across 10,000
+// rebuild commands (build, then the frame that presents it), which must stay
+// flat. Run under Xvfb with Mesa's llvmpipe.
+
+#include "Application.h"
+#include "BenchSupport.h"
+#include "GLBinding.h"
+#include "GLView.h"
+#include "ct_ogl1.h"
+
+#include <QApplication>
+#include <QOpenGLContext>
+#include <QTest>
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    ConfigureApplication();
+    TOpenGL_box box;
+    if (!box.HasGLContext()) {
+        std::fprintf(stderr, "model_bench: no GL context\n");
+        return 1;
+    }
+    box.show();
+    if (!QTest::qWaitForWindowExposed(&box, 5000)) {
+        std::fprintf(stderr, "model_bench: window not exposed\n");
+        return 1;
+    }
+    box.resize(800, 600);
+    QTest::qWait(200);
+    box.RenderScene();  // leaves the view's context current
+    QOpenGLContext* context = QOpenGLContext::currentContext();
+    std::printf("client %d x %d, GL renderer: %s\n", box.width(), box.height(),
+                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+
+    constexpr int Runs = 200;
+    const double bare = MedianMilliseconds(Runs, [&] {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        SwapBuffers(box.View(), context);
+    });
+    // The build draws the wheel as it records it; glFinish counts that too.
+    const double build = MedianMilliseconds(Runs, [&] {
+        box.BuildWheelList();
+        glFinish();
+    });
+    const double frame = MedianMilliseconds(Runs, [&] { box.RenderScene(); });
+
+    std::printf("median of %d runs\n", Runs);
+    PrintFigure("bare frame (clear, swap)", bare, bare);
+    PrintFigure("BuildWheelList (record and execute)", build, bare);
+    PrintFigure("RenderScene replaying the full wheel", frame, bare);
+
+    constexpr int Rebuilds = 10000;
+    // Each build is presented, as after a command, so the GL never holds more
+    // than one frame's drawing.
+    const long before = ResidentKiB();
+    long halfway = 0;
+    for (int i = 0; i < Rebuilds; ++i) {
+        box.BuildWheelList();
+        box.RenderScene();
+        if (i == Rebuilds / 2 - 1)
+            halfway = ResidentKiB();
+    }
+    const long after = ResidentKiB();
+    std::printf("resident memory before %5d rebuilds %8ld KiB\n", Rebuilds, before);
+    std::printf("resident memory after  %5d rebuilds %8ld KiB  (%+ld KiB)\n", Rebuilds / 2, halfway, halfway - before);
+    std::printf("resident memory after  %5d rebuilds %8ld KiB  (%+ld KiB)\n", Rebuilds, after, after - before);
+    return 0;
+}
