@@ -104,10 +104,11 @@ TEST_F(FrameTest, FrameLeavesItsStateForTheNextOne)
     GLint matrixMode = 0;
     glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
     EXPECT_EQ(matrixMode, GL_MODELVIEW);
+    // The disc's two full turns inside the list leave only rounding behind.
     GLfloat modelview[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
     for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(modelview[i], box.Config().RotMatrix[i]) << i;
+        EXPECT_NEAR(modelview[i], box.Config().RotMatrix[i], 1e-5) << i;
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 

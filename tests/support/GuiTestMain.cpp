@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "PinnedLibraries.h"
 
 #include <QApplication>
 
@@ -9,5 +10,7 @@ int main(int argc, char** argv)
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     ConfigureApplication();
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    PinLoadedLibraries();
+    return result;
 }
