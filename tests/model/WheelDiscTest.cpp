@@ -142,8 +142,9 @@ protected:
             EXPECT_NEAR(sx / n, seats[k].x, 5e-3);
             EXPECT_NEAR(sy / n, seats[k].y, 5e-3);
             // Seats are drawn in turn from +y towards +x.
-            if (k > 0 && !pieces.torus[k - 1].empty())
+            if (k > 0 && !pieces.torus[k - 1].empty()) {
                 EXPECT_LT(pieces.torus[k - 1].front(), pieces.torus[k].front());
+            }
         }
     }
 };

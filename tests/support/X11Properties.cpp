@@ -14,7 +14,7 @@ xcb_atom_t Atom(xcb_connection_t* conn, const char* name)
 {
     xcb_intern_atom_reply_t* reply =
         xcb_intern_atom_reply(conn, xcb_intern_atom(conn, 0, std::strlen(name), name), nullptr);
-    const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_NONE;
+    const xcb_atom_t atom = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     std::free(reply);
     return atom;
 }
