@@ -5,16 +5,11 @@
 
 #include "Application.h"
 #include "BenchSupport.h"
-#include "GLBinding.h"
-#include "GLView.h"
+#include "BenchWindow.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
 #include <QEventLoop>
-#include <QOpenGLContext>
-#include <QTest>
-
-#include <GL/gl.h>
 
 #include <chrono>
 #include <cstdio>
@@ -25,28 +20,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ConfigureApplication();
     TOpenGL_box box;
+    QEventLoop firstFrame;
+    QObject::connect(&box, &TOpenGL_box::FramePresented, &firstFrame, &QEventLoop::quit);
     if (!box.HasGLContext()) {
         std::fprintf(stderr, "frame_bench: no GL context\n");
         return 1;
     }
-    QEventLoop firstFrame;
-    QObject::connect(&box, &TOpenGL_box::FramePresented, &firstFrame, &QEventLoop::quit);
     box.show();
     firstFrame.exec();
     const double startupMs =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - launched).count();
 
-    box.resize(800, 600);
-    QTest::qWait(200);
-    std::printf("client %d x %d, GL renderer: %s\n", box.width(), box.height(),
-                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    if (!PrepareBenchWindow(box, "frame_bench"))
+        return 1;
 
     constexpr int Runs = 200;
-    QOpenGLContext* context = QOpenGLContext::currentContext();
-    const double bare = MedianMilliseconds(Runs, [&] {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        SwapBuffers(box.View(), context);
-    });
+    const double bare = MedianBareFrameMs(box, Runs);
     const double replay = MedianMilliseconds(Runs, [&] { box.RenderScene(); });
     const double rebuild = MedianMilliseconds(Runs, [&] {
         box.BuildWheelList();

@@ -6,13 +6,10 @@
 
 #include "Application.h"
 #include "BenchSupport.h"
-#include "GLBinding.h"
-#include "GLView.h"
+#include "BenchWindow.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
-#include <QOpenGLContext>
-#include <QTest>
 
 #include <GL/gl.h>
 
@@ -23,27 +20,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ConfigureApplication();
     TOpenGL_box box;
-    if (!box.HasGLContext()) {
-        std::fprintf(stderr, "model_bench: no GL context\n");
+    if (!PrepareBenchWindow(box, "model_bench"))
         return 1;
-    }
-    box.show();
-    if (!QTest::qWaitForWindowExposed(&box, 5000)) {
-        std::fprintf(stderr, "model_bench: window not exposed\n");
-        return 1;
-    }
-    box.resize(800, 600);
-    QTest::qWait(200);
-    box.RenderScene();  // leaves the view's context current
-    QOpenGLContext* context = QOpenGLContext::currentContext();
-    std::printf("client %d x %d, GL renderer: %s\n", box.width(), box.height(),
-                reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
 
     constexpr int Runs = 200;
-    const double bare = MedianMilliseconds(Runs, [&] {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        SwapBuffers(box.View(), context);
-    });
+    const double bare = MedianBareFrameMs(box, Runs);
     // The build draws the wheel as it records it; glFinish counts that too.
     const double build = MedianMilliseconds(Runs, [&] {
         box.BuildWheelList();
