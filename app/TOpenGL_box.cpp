@@ -87,11 +87,11 @@ void TOpenGL_box::FormResize()
     // Without a window manager nothing else keeps the client at its minimum.
     // A correction may come back as a nested resize, which runs this handler
     // afresh on the corrected size; the outer call then redoes the same steps.
-    if (width() < MinClientWidth)
-        resize(MinClientWidth, height());
-    if (height() < MinClientHeight)
-        resize(width(), MinClientHeight);
-    FrameSteuerung1->resize(PanelWidth, height());
+    // Both sides are corrected in one request, so that a size the window
+    // system has not confirmed yet cannot undo the other side's correction.
+    const QSize minimum(std::max(width(), MinClientWidth), std::max(height(), MinClientHeight));
+    if (minimum != size())
+        resize(minimum);
     ViewContainer->setGeometry(PanelWidth, 0, std::max(0, width() - PanelWidth), height());
     Wheel.AspectRatio = static_cast<double>(width()) / height();
     SetViewport();
