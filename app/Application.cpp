@@ -1,23 +1,16 @@
 #include "Application.h"
 
+#include "StartupFailure.h"
+#include "StartupMessages.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-
-const char* const NoDisplayMessage =
-    "marloquent: no display could be opened; MarloQuent is a desktop program and needs a "
-    "running X11 or Wayland session (is DISPLAY set?)\n";
-
-const char* const NoGLMessage =
-    "marloquent: no usable OpenGL context could be created for the view; check that "
-    "Mesa's OpenGL libraries (libgl1-mesa-dri) are installed\n";
 
 bool DisplayConfigured()
 {
@@ -27,17 +20,6 @@ bool DisplayConfigured()
             return true;
     }
     return false;
-}
-
-// Qt ends the process with an abort when no platform can be initialised; say
-// why and exit instead of leaving a crash behind.
-void FatalToExit(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-    if (type == QtFatalMsg) {
-        std::fputs(NoDisplayMessage, stderr);
-        std::_Exit(EXIT_FAILURE);
-    }
 }
 
 }  // namespace
@@ -52,26 +34,24 @@ void ConfigureApplication()
 int RunMarloQuent(int argc, char** argv)
 {
     if (!DisplayConfigured()) {
-        std::fputs(NoDisplayMessage, stderr);
+        std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine({})));
         return EXIT_FAILURE;
     }
-    const QtMessageHandler previous = qInstallMessageHandler(FatalToExit);
+    StartupMessages startup;
     QApplication app(argc, argv);
-    qInstallMessageHandler(previous);
     ConfigureApplication();
 
     TOpenGL_box box;
+    // The view gets its GL once it is on screen.
+    box.show();
     if (!box.HasGLContext()) {
-        std::fputs(NoGLMessage, stderr);
-        // Widgets cannot paint on a colour-mapped screen either; the terminal
-        // message is all that can be shown there.
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen && screen->depth() >= 15)
-            QMessageBox::critical(nullptr, QStringLiteral("MarloQuent 1.12"),
-                              QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
-                                             "OpenGL-Kontext erstellt werden."));
+        std::fprintf(stderr, "%s\n", qPrintable(NoGLLine(startup.Held())));
+        if (CanShowDialogs())
+            QMessageBox::critical(&box, QStringLiteral("MarloQuent 1.12"),
+                                  QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
+                                                 "OpenGL-Kontext erstellt werden."));
         return EXIT_FAILURE;
     }
-    box.show();
+    startup.Release();
     return app.exec();
 }

@@ -4,14 +4,15 @@
 #include <QMessageBox>
 #include <QScreen>
 
-void ShowGLErrorDialog()
+void ShowGLErrorDialog(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
-                    QStringLiteral("Error in OpenGL scene gefunden!"), QMessageBox::Ok);
+                    QStringLiteral("Error in OpenGL scene gefunden!"), QMessageBox::Ok, parent);
     box.setObjectName("GLErrorDialog");
     box.setWindowModality(Qt::ApplicationModal);
     box.adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
         QRect frame = box.frameGeometry();
         frame.moveCenter(screen->geometry().center());
         box.move(frame.topLeft());

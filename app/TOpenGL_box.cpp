@@ -37,7 +37,12 @@ TOpenGL_box::TOpenGL_box()
     // covers only the area right of the panel.
     ViewContainer = QWidget::createWindowContainer(GLWindow, this);
     ViewContainer->setObjectName("GLViewContainer");
+    // The view goes on screen only once its pixel format is set.
+    ViewContainer->hide();
 
+    // Told to the window system, so that a window manager keeps the client
+    // from being dragged smaller; the resize handler corrects the rest.
+    setMinimumSize(MinClientWidth, MinClientHeight);
     resize(OuterSize);
     FormCreate();
 }
@@ -51,20 +56,39 @@ void TOpenGL_box::FormCreate()
 {
     FrameSteuerung1->resize(PanelWidth, height());
     SetInitialConfig(Wheel);
+}
 
+void TOpenGL_box::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (visible)
+        FitOuterSize();
+    if (visible && !GLCreated) {
+        GLCreated = true;
+        FormCreateGL();
+    }
+}
+
+void TOpenGL_box::FormCreateGL()
+{
     DeviceContext = GLWindow;
     SetupPixelFormat();
+    ViewContainer->show();
     GLContext = CreateGLContext(DeviceContext);
     if (!GLContext || !MakeCurrent(DeviceContext, GLContext)) {
         DeleteGLContext(GLContext);
         GLContext = nullptr;
+        ViewContainer->hide();
         return;
     }
 
+    // Off X11 the configuration is settled only now, by the first binding.
+    Described = DescribePixelFormat(DeviceContext, GLContext);
+
     SetupInitialGLState(Wheel);
     Wheel.AspectRatio = static_cast<double>(width()) / height();
-    // X delivers no resize once the context exists, so the viewport the
-    // resize handler would set is put in place here.
+    // No resize arrives once the context exists, so the viewport the resize
+    // handler would set is put in place here.
     SetViewport();
     BuildWheelList();
     RenderScene();
@@ -73,10 +97,10 @@ void TOpenGL_box::FormCreate()
 void TOpenGL_box::SetupPixelFormat()
 {
     SetPixelFormat(DeviceContext, RequestedPixelFormat());
-    const PixelFormatDescription described = DescribePixelFormat(DeviceContext);
-    if ((described.dwFlags & PFD_NEED_PALETTE) == 0)
+    Described = DescribePixelFormat(DeviceContext);
+    if ((Described.dwFlags & PFD_NEED_PALETTE) == 0)
         return;
-    PaletteHandle = CreatePalette(DeviceContext, BuildPaletteEntries(described));
+    PaletteHandle = CreatePalette(DeviceContext, BuildPaletteEntries(Described));
     if (PaletteHandle != 0)
         SelectPalette(DeviceContext, PaletteHandle);
 }
@@ -122,14 +146,34 @@ void TOpenGL_box::showEvent(QShowEvent* event)
 
 void TOpenGL_box::PlaceOnScreen()
 {
-    // The outer size includes whatever frame a window manager adds.
-    const QSize frame = frameGeometry().size() - size();
-    resize(OuterSize - frame);
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(OuterSize.width() / 2, OuterSize.height() / 2) + QPoint(1, 1));
+    // Centred; on a screen too small for it, the header and the panel's
+    // top-left stay in view. Wayland leaves placement to the compositor.
+    const QRect area = screen->availableGeometry();
+    QPoint topLeft = area.center() - QPoint(OuterSize.width() / 2, OuterSize.height() / 2) + QPoint(1, 1);
+    topLeft.setX(std::max(topLeft.x(), area.left()));
+    topLeft.setY(std::max(topLeft.y(), area.top()));
+    move(topLeft);
+}
+
+void TOpenGL_box::FitOuterSize()
+{
+    // The outer size counts the frame the window system adds, known only
+    // once the window is on screen: at once on Wayland, once a window
+    // manager has framed it on X11. The minimum client size comes first.
+    const QSize frame = frameGeometry().size() - size();
+    if (Fitted || frame.isNull())
+        return;
+    Fitted = true;
+    resize((OuterSize - frame).expandedTo(minimumSize()));
+}
+
+void TOpenGL_box::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    FitOuterSize();
 }
 
 void TOpenGL_box::HandlePaint()
@@ -153,7 +197,7 @@ void TOpenGL_box::RenderScene()
         return;
     FrameOpen = true;
     if (DrawFrame(Wheel) != GL_NO_ERROR) {
-        ShowGLErrorDialog();
+        ShowGLErrorDialog(this);
         MakeCurrent(DeviceContext, GLContext);
     }
     emit FrameDrawn();

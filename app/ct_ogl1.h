@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PixelFormat.h"
 #include "SceneHost.h"
 #include "WheelConfig.h"
 
@@ -29,6 +30,10 @@ public:
     GLView* View() const { return GLWindow; }
     bool HasGLContext() const { return GLContext != nullptr; }
     std::uint32_t Palette() const { return PaletteHandle; }
+    // The pixel format the view was given.
+    const PixelFormatDescription& DescribedFormat() const { return Described; }
+
+    void setVisible(bool visible) override;
 
 signals:
     // The frame is complete in the back buffer and about to be presented.
@@ -39,15 +44,22 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
+    // The creation handler in two halves: what needs no native window runs
+    // when the window is made; the GL steps, in their order, when it is
+    // first shown, since on Wayland the view has no surface before that and
+    // GL drawn then fails.
     void FormCreate();
+    void FormCreateGL();
     void FormResize();
     void FormDestroy();
     void HandlePaint();
     void SetupPixelFormat();
     void SetViewport();
     void PlaceOnScreen();
+    void FitOuterSize();
 
     WheelConfig Wheel;
     TFrameSteuerung* FrameSteuerung1 = nullptr;
@@ -57,7 +69,10 @@ private:
     QWindow* DeviceContext = nullptr;
     QOpenGLContext* GLContext = nullptr;
     std::uint32_t PaletteHandle = 0;
+    PixelFormatDescription Described;
 
+    bool GLCreated = false;
     bool FrameOpen = false;
     bool Placed = false;
+    bool Fitted = false;
 };

@@ -2,9 +2,12 @@
 
 #include "X11Visual.h"
 
+#include <QGuiApplication>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
 #include <QWindow>
+
+#include <GL/gl.h>
 
 #include <algorithm>
 
@@ -22,16 +25,19 @@ void SetPixelFormat(QWindow* drawable, const PixelFormatDescription& requested)
     format.setAlphaBufferSize(0);
     format.setDepthBufferSize(requested.cDepthBits);
     format.setStencilBufferSize(0);
+    // Frames are drawn on demand, one per command: a swap that waited for the
+    // display's refresh would only hold up the next click.
+    format.setSwapInterval(0);
     drawable->setSurfaceType(QSurface::OpenGLSurface);
     drawable->setFormat(format);
     drawable->create();
 }
 
-PixelFormatDescription DescribePixelFormat(QWindow* drawable)
+PixelFormatDescription DescribePixelFormat(QWindow* drawable, const QOpenGLContext* context)
 {
     PixelFormatDescription d;
     d.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL;
-    const QSurfaceFormat format = drawable->format();
+    const QSurfaceFormat format = context ? context->format() : drawable->format();
     if (format.swapBehavior() != QSurfaceFormat::SingleBuffer)
         d.dwFlags |= PFD_DOUBLEBUFFER;
     d.cDepthBits = static_cast<std::uint8_t>(std::max(0, format.depthBufferSize()));
@@ -104,10 +110,40 @@ void DeleteGLContext(QOpenGLContext* context)
     delete context;
 }
 
+bool CanPresent(const QWindow* drawable)
+{
+    if (!drawable || !drawable->handle() || !drawable->isVisible())
+        return false;
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return true;
+    return drawable->isExposed();
+}
+
+namespace {
+
+// A compositor blends a buffer's alpha with whatever lies beneath, and the
+// gradient's blending leaves alpha below 1 in the middle of the view. Qt on
+// Wayland gives windows an alpha channel for its decorations whatever the
+// format asked for, so the view is made opaque before it is shown.
+void MakeOpaque()
+{
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(clear[0], clear[1], clear[2], clear[3]);
+}
+
+}  // namespace
+
 bool SwapBuffers(QWindow* drawable, QOpenGLContext* context)
 {
-    if (!drawable || !context || !drawable->isExposed())
+    if (!context || !CanPresent(drawable))
         return false;
+    if (context->format().hasAlpha())
+        MakeOpaque();
     context->swapBuffers(drawable);
     return true;
 }

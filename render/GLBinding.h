@@ -14,12 +14,16 @@ class QWindow;
 // thread until the window goes.
 
 // Asks for the described format and creates the native window with it. The
-// visual of an X window is fixed at creation, so this happens once.
+// visual of an X window is fixed at creation, so this happens once, before
+// the window is shown.
 void SetPixelFormat(QWindow* drawable, const PixelFormatDescription& requested);
 
-// Describes the format the drawable was actually given: colour bits and
-// channel layout from its X visual, PFD_NEED_PALETTE for a colour-mapped one.
-PixelFormatDescription DescribePixelFormat(QWindow* drawable);
+// Describes the format the drawable was actually given: on X11 the colour
+// bits and channel layout of its visual, fixed when the window was made,
+// PFD_NEED_PALETTE for a colour-mapped one. Elsewhere the platform settles the
+// configuration when a context is first bound to the drawable; given that
+// context, the description holds what it got, before that what was asked for.
+PixelFormatDescription DescribePixelFormat(QWindow* drawable, const QOpenGLContext* context = nullptr);
 
 // Creates a colour map for the drawable's visual holding the given entries,
 // returning its id, or 0 when the drawable has no colour-mapped X visual.
@@ -40,6 +44,13 @@ bool MakeCurrent(QWindow* drawable, QOpenGLContext* context);
 
 void DeleteGLContext(QOpenGLContext* context);
 
-// Presents the back buffer and says whether it did. A window that is not on
-// screen has nothing to present, so the swap is left out then.
+// Whether a swap on the drawable reaches the screen. An X server keeps nothing
+// of what is drawn into a window that is not mapped, and tells reliably when
+// it is. A Wayland compositor keeps the last buffer committed to a surface,
+// while Qt reports a child surface exposed late or not at all, and takes the
+// report back when a frame callback comes late: there a shown window counts.
+bool CanPresent(const QWindow* drawable);
+
+// Presents the back buffer and says whether it did; nothing is swapped while
+// the drawable cannot present.
 bool SwapBuffers(QWindow* drawable, QOpenGLContext* context);

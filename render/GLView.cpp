@@ -1,5 +1,7 @@
 #include "GLView.h"
 
+#include "GLBinding.h"
+
 #include <QEvent>
 #include <QExposeEvent>
 
@@ -11,6 +13,7 @@ GLView::GLView(std::function<void()> paint)
 
 void GLView::exposeEvent(QExposeEvent*)
 {
+    // An expose that takes the window off screen asks for nothing.
     if (isExposed())
         Paint();
 }
@@ -18,7 +21,9 @@ void GLView::exposeEvent(QExposeEvent*)
 bool GLView::event(QEvent* event)
 {
     if (event->type() == QEvent::UpdateRequest) {
-        if (isExposed())
+        // Resizes ask for their frame this way; on Wayland the view may
+        // never be reported exposed, yet what it presents is shown.
+        if (CanPresent(this))
             Paint();
         return true;
     }

@@ -4,8 +4,9 @@
 
 #include <functional>
 
-// The native window the GL view draws on. It paints only when told that it is
-// exposed or asked to update; the owner decides what a paint draws.
+// The native window the GL view draws on. It paints when it is exposed, or
+// when an update is asked for while it can present; the owner decides what a
+// paint draws.
 class GLView : public QWindow {
 public:
     explicit GLView(std::function<void()> paint);

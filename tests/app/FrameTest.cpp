@@ -41,7 +41,6 @@ class FrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(box.HasGLContext());
         ASSERT_TRUE(ShowAndExpose(box));
     }
 

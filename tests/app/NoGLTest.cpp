@@ -12,14 +12,17 @@
 namespace {
 
 QString ShownMessage;
+QString ShownOver;
 
-// Answers the program's message box as a user would, and remembers its text.
+// Answers the program's message box as a user would, and remembers its text
+// and the window it was shown over.
 void AnswerMessageBoxes()
 {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             ShownMessage = box->text();
+            ShownOver = box->parentWidget() ? box->parentWidget()->objectName() : QString();
             box->accept();
         }
     });
@@ -32,13 +35,16 @@ Q_COREAPP_STARTUP_FUNCTION(AnswerMessageBoxes)
 
 TEST(NoGL, WithoutAnyGLIntegrationTheProgramSaysSoAndExitsNonZero)
 {
-    // The X connection works, but the platform offers no GL at all.
+    // The display works, but offers no GL at all: on X11 with Qt's GL
+    // integration off, on Wayland with no EGL driver to be found.
     setenv("QT_XCB_GL_INTEGRATION", "none", 1);
+    setenv("__EGL_VENDOR_LIBRARY_FILENAMES", "/nonexistent/egl_vendor.json", 1);
     char name[] = "marloquent";
     char* argv[] = {name, nullptr};
     const int code = RunMarloQuent(1, argv);
     EXPECT_NE(code, 0);
     EXPECT_TRUE(ShownMessage.contains(QStringLiteral("OpenGL"))) << ShownMessage.toStdString();
+    EXPECT_EQ(ShownOver.toStdString(), "OpenGL_box");
 }
 
 int main(int argc, char** argv)

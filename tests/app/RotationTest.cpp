@@ -46,7 +46,7 @@ const Matrix Start = Rotation(45.0, 0.0, -1.0, 0.0);
 TEST(Rotation, StartsAtTheFortyFiveDegreeMatrixAndStaysThereWithoutRotationCommands)
 {
     TOpenGL_box box;
-    ASSERT_TRUE(box.HasGLContext());
+    ASSERT_TRUE(ShowAndExpose(box));
     const float c = 0.7071068f;
     const std::array<float, 16> expected{c, 0, c, 0, 0, 1, 0, 0, -c, 0, c, 0, 0, 0, 0, 1};
     for (int i = 0; i < 16; ++i)
@@ -54,7 +54,6 @@ TEST(Rotation, StartsAtTheFortyFiveDegreeMatrixAndStaysThereWithoutRotationComma
     EXPECT_EQ(box.Config().RotAxis, (std::array<float, 3>{0, 0, 0}));
 
     const auto atStart = box.Config().RotMatrix;
-    ASSERT_TRUE(ShowAndExpose(box));
     for (int i = 0; i < 3; ++i)
         box.RenderScene();
     ZoomOut(box.Config());

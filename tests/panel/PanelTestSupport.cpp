@@ -12,7 +12,6 @@
 void PanelWindowTest::SetUp()
 {
     box = std::make_unique<TOpenGL_box>();
-    ASSERT_TRUE(box->HasGLContext());
     ASSERT_TRUE(ShowAndExpose(*box));
 }
 

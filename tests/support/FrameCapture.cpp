@@ -1,5 +1,6 @@
 #include "FrameCapture.h"
 
+#include "GLBinding.h"
 #include "GLView.h"
 #include "ct_ogl1.h"
 
@@ -14,7 +15,8 @@
 bool ShowAndExpose(TOpenGL_box& box)
 {
     box.show();
-    return QTest::qWaitForWindowExposed(box.View(), 5000);
+    return box.HasGLContext() && QTest::qWaitForWindowExposed(&box, 5000) &&
+           QTest::qWaitFor([&box] { return CanPresent(box.View()); }, 5000);
 }
 
 QImage CaptureFrame(TOpenGL_box& box)

@@ -6,7 +6,8 @@
 
 class TOpenGL_box;
 
-// Shows the window at its start-up size and waits until the view is exposed.
+// Shows the window at its start-up size, which gives the view its GL, and
+// waits until it is on screen and the view can present frames.
 bool ShowAndExpose(TOpenGL_box& box);
 
 // Draws one frame through RenderScene and returns the back buffer as it is

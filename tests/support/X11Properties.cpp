@@ -5,6 +5,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -32,6 +33,32 @@ QString Property(xcb_connection_t* conn, xcb_window_t window, xcb_atom_t propert
 }
 
 }  // namespace
+
+bool RunningOnX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+QSize X11MinimumSize(const QWidget& window)
+{
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t* conn = x11->connection();
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        conn, xcb_get_property(conn, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, 18), nullptr);
+    if (!reply)
+        return {};
+    QSize minimum;
+    // flags, x, y, width, height, min_width, min_height, ...
+    constexpr std::uint32_t MinSizeFlag = 1u << 4;
+    const auto* hints = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+    if (xcb_get_property_value_length(reply) >= 7 * 4 && (hints[0] & MinSizeFlag))
+        minimum = QSize(static_cast<int>(hints[5]), static_cast<int>(hints[6]));
+    std::free(reply);
+    return minimum;
+}
 
 QString X11WindowCaption(const QWidget& window)
 {
