@@ -2,27 +2,16 @@
 
 #include <QFile>
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace {
 
-const QString WineFontDir = QStringLiteral("/usr/share/wine/fonts/");
+// Only the regular Tahoma is loaded: Wine's Tahoma Bold repeats the regular
+// outlines, and without it a bold request gets a synthesised bold instead.
+const QString WineTahoma = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
 
-struct FontFiles {
-    QString family;
-    QStringList files;
-};
-
-void LoadWhenMissing(const FontFiles& face)
-{
-    if (QFontDatabase::families().contains(face.family))
-        return;
-    for (const QString& file : face.files) {
-        const QString path = WineFontDir + file;
-        if (QFile::exists(path))
-            QFontDatabase::addApplicationFont(path);
-    }
-}
+// MS Sans Serif stands for the window's default font; Wine's copy holds only
+// bitmap strikes, so it is never loaded.
+const QString DialogFamily = QStringLiteral("MS Sans Serif");
 
 }  // namespace
 
@@ -33,10 +22,13 @@ void RegisterPanelFonts()
         return;
     registered = true;
 
-    LoadWhenMissing({QStringLiteral("Tahoma"), {QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf")}});
-    LoadWhenMissing({QStringLiteral("MS Sans Serif"), {QStringLiteral("ms_sans_serif.ttf")}});
-    if (!QFontDatabase::families().contains(QStringLiteral("Verdana")))
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    const QStringList installed = QFontDatabase::families();
+    if (!installed.contains(TahomaFamily) && QFile::exists(WineTahoma))
+        QFontDatabase::addApplicationFont(WineTahoma);
+    if (!installed.contains(SectionFamily))
+        QFont::insertSubstitution(SectionFamily, QStringLiteral("DejaVu Sans"));
+    if (!installed.contains(DialogFamily))
+        QFont::insertSubstitution(DialogFamily, TahomaFamily);
 }
 
 QFont PanelFont(const QString& family, int pixelSize, bool bold)

@@ -15,9 +15,6 @@
 
 namespace {
 
-const QString TahomaFamily = QStringLiteral("Tahoma");
-const QString SectionFamily = QStringLiteral("Verdana");
-const QString DialogFamily = QStringLiteral("MS Sans Serif");
 const QColor Silver(0xC0, 0xC0, 0xC0);
 
 void SetColors(QWidget* w, const QColor& text, const QColor& background)
@@ -42,7 +39,7 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setFont(PanelFont(DialogFamily, 11));
+    setFont(PanelFont(TahomaFamily, 11));
     setFixedWidth(200);
 
     CreateShapes();
@@ -112,7 +109,7 @@ void TFrameSteuerung::CreateLabels()
         switch (s.kind) {
         case Kind::HeaderWhite:
         case Kind::HeaderRed:
-            label->setFont(PanelFont(TahomaFamily, 21, true));
+            label->setFont(PanelFont(CondensedFamily, 21, true));
             SetColors(label, s.kind == Kind::HeaderWhite ? Qt::white : Qt::red, Qt::black);
             break;
         case Kind::Section:
@@ -124,7 +121,7 @@ void TFrameSteuerung::CreateLabels()
             label->setFont(PanelFont(TahomaFamily, 13));
             break;
         case Kind::Component:
-            label->setFont(PanelFont(DialogFamily, 13));
+            label->setFont(PanelFont(CondensedFamily, 13));
             break;
         }
         if (s.kind == Kind::Section)

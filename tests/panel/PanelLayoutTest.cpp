@@ -34,13 +34,16 @@ struct ControlSpec {
     Qt::ArrowType arrow;
 };
 
-// Wine's Tahoma shares Windows' advance widths; other faces differ, so only
-// Tahoma labels are held to the designed widths.
-constexpr int TahomaWidthSlack = 3;
+// Labels that fit their text are held to their designed widths within the
+// widest gap the faces allow: Wine's Tahoma shares Windows' advance widths,
+// while the component labels' face draws "1. Felgenschüssel" and
+// "2. Radscheibe" 4 pixels short. A pixel size up or down misses by 5 pixels
+// or more, the bitmap MS Sans Serif by 23 and the default DejaVu Sans by 14.
+constexpr int LabelWidthSlack = 4;
 
 const char* const Tahoma = "Tahoma";
 const char* const Verdana = "Verdana";
-const char* const Sans = "MS Sans Serif";
+const char* const Condensed = "DejaVu Sans Condensed";
 
 const std::vector<ControlSpec>& Controls()
 {
@@ -49,8 +52,8 @@ const std::vector<ControlSpec>& Controls()
         {Kind::Shape, "Shape2", {8, 56, 185, 89}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Shape, "Shape1", {7, 160, 185, 129}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Shape, "Shape3", {7, 304, 185, 177}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
-        {Kind::FitLabel, "Label2", {35, 12, 63, 25}, Tahoma, 21, true, "Marlo", nullptr, -1, nullptr, Qt::NoArrow},
-        {Kind::FitLabel, "Label3", {101, 12, 65, 25}, Tahoma, 21, true, "Quent", nullptr, -1, nullptr, Qt::NoArrow},
+        {Kind::FitLabel, "Label2", {35, 12, 63, 25}, Condensed, 21, true, "Marlo", nullptr, -1, nullptr, Qt::NoArrow},
+        {Kind::FitLabel, "Label3", {101, 12, 65, 25}, Condensed, 21, true, "Quent", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Label, "Label1", {8, 56, 185, 25}, Verdana, 13, true, "Darstellung", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Label, "Label5", {7, 160, 185, 25}, Verdana, 13, true, "Bemaßung", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Label, "Label6", {7, 304, 185, 25}, Verdana, 13, true, "Bauteile", nullptr, -1, nullptr, Qt::NoArrow},
@@ -62,17 +65,18 @@ const std::vector<ControlSpec>& Controls()
          -1, nullptr, Qt::NoArrow},
         {Kind::FitLabel, "lblLochkreise", {16, 264, 75, 16}, Tahoma, 13, false, "Radbolzen: 4", nullptr, -1, nullptr,
          Qt::NoArrow},
-        {Kind::FitLabel, "lblFelgenschuessel", {16, 336, 108, 16}, Sans, 13, false, "1. Felgenschüssel", nullptr, -1,
+        {Kind::FitLabel, "lblFelgenschuessel", {16, 336, 108, 16}, Condensed, 13, false, "1. Felgenschüssel", nullptr,
+         -1, nullptr, Qt::NoArrow},
+        {Kind::FitLabel, "lblFelgenhorn", {32, 360, 88, 16}, Condensed, 13, false, "1.1 Felgenhorn", nullptr, -1,
          nullptr, Qt::NoArrow},
-        {Kind::FitLabel, "lblFelgenhorn", {32, 360, 88, 16}, Sans, 13, false, "1.1 Felgenhorn", nullptr, -1, nullptr,
+        {Kind::FitLabel, "lblFelgenschulter", {32, 384, 108, 16}, Condensed, 13, false, "1.2 Felgenschulter", nullptr,
+         -1, nullptr, Qt::NoArrow},
+        {Kind::FitLabel, "lblHump", {32, 408, 56, 16}, Condensed, 13, false, "1.3 Hump", nullptr, -1, nullptr,
          Qt::NoArrow},
-        {Kind::FitLabel, "lblFelgenschulter", {32, 384, 108, 16}, Sans, 13, false, "1.2 Felgenschulter", nullptr, -1,
+        {Kind::FitLabel, "lblFelgenbett", {32, 432, 84, 16}, Condensed, 13, false, "1.4 Felgenbett", nullptr, -1,
          nullptr, Qt::NoArrow},
-        {Kind::FitLabel, "lblHump", {32, 408, 56, 16}, Sans, 13, false, "1.3 Hump", nullptr, -1, nullptr, Qt::NoArrow},
-        {Kind::FitLabel, "lblFelgenbett", {32, 432, 84, 16}, Sans, 13, false, "1.4 Felgenbett", nullptr, -1, nullptr,
-         Qt::NoArrow},
-        {Kind::FitLabel, "lblRadscheibe", {16, 456, 87, 16}, Sans, 13, false, "2. Radscheibe", nullptr, -1, nullptr,
-         Qt::NoArrow},
+        {Kind::FitLabel, "lblRadscheibe", {16, 456, 87, 16}, Condensed, 13, false, "2. Radscheibe", nullptr, -1,
+         nullptr, Qt::NoArrow},
         {Kind::Speed, "SpeedButton6", {16, 88, 25, 25}, Tahoma, 13, false, "-", "verkleinern", -1, "verkleinern",
          Qt::NoArrow},
         {Kind::Speed, "SpeedButton1", {40, 88, 25, 25}, nullptr, 0, false, "", "drehen nach oben", -1,
@@ -85,47 +89,47 @@ const std::vector<ControlSpec>& Controls()
          "drehen nach unten", Qt::DownArrow},
         {Kind::Speed, "SpeedButton4", {64, 112, 25, 25}, nullptr, 0, false, "", "drehen nach rechts", -1,
          "drehen nach rechts", Qt::RightArrow},
-        {Kind::Push, "btnSchnitt", {96, 88, 89, 25}, Sans, 11, false, "Halbschnitt", "Darstellung ändern", 5,
+        {Kind::Push, "btnSchnitt", {96, 88, 89, 25}, Tahoma, 11, false, "Halbschnitt", "Darstellung ändern", 5,
          "Halbschnitt", Qt::NoArrow},
-        {Kind::Push, "btnStyle", {96, 112, 89, 25}, Sans, 11, false, "Style", "Darstellung ändern", 4,
+        {Kind::Push, "btnStyle", {96, 112, 89, 25}, Tahoma, 11, false, "Style", "Darstellung ändern", 4,
          "Style: Darstellung ändern", Qt::NoArrow},
-        {Kind::Push, "btnMaulweitePlus", {136, 192, 17, 17}, Sans, 11, false, "+", "vergrößern", 2,
+        {Kind::Push, "btnMaulweitePlus", {136, 192, 17, 17}, Tahoma, 11, false, "+", "vergrößern", 2,
          "Maulweite vergrößern", Qt::NoArrow},
-        {Kind::Push, "btnMaulweiteMinus", {152, 192, 17, 17}, Sans, 11, false, "-", "verkleinern", 3,
+        {Kind::Push, "btnMaulweiteMinus", {152, 192, 17, 17}, Tahoma, 11, false, "-", "verkleinern", 3,
          "Maulweite verkleinern", Qt::NoArrow},
-        {Kind::Push, "btnShowMaulweite", {168, 192, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 6,
+        {Kind::Push, "btnShowMaulweite", {168, 192, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 6,
          "Maulweite ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnDurchmesserPlus", {136, 216, 17, 17}, Sans, 11, false, "+", "vergrößern", 0,
+        {Kind::Push, "btnDurchmesserPlus", {136, 216, 17, 17}, Tahoma, 11, false, "+", "vergrößern", 0,
          "Durchmesser vergrößern", Qt::NoArrow},
-        {Kind::Push, "btnDurchmesserMinus", {152, 216, 17, 17}, Sans, 11, false, "-", "verkleinern", 1,
+        {Kind::Push, "btnDurchmesserMinus", {152, 216, 17, 17}, Tahoma, 11, false, "-", "verkleinern", 1,
          "Durchmesser verkleinern", Qt::NoArrow},
-        {Kind::Push, "btnShowDurchmesser", {168, 216, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 7,
+        {Kind::Push, "btnShowDurchmesser", {168, 216, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 7,
          "Durchmesser ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnEinpresstiefePlus", {136, 240, 17, 17}, Sans, 11, false, "+", "vergrößern", 8,
+        {Kind::Push, "btnEinpresstiefePlus", {136, 240, 17, 17}, Tahoma, 11, false, "+", "vergrößern", 8,
          "Einpresstiefe vergrößern", Qt::NoArrow},
-        {Kind::Push, "btnEinpresstiefeMinus", {152, 240, 17, 17}, Sans, 11, false, "-", "verkleinern", 9,
+        {Kind::Push, "btnEinpresstiefeMinus", {152, 240, 17, 17}, Tahoma, 11, false, "-", "verkleinern", 9,
          "Einpresstiefe verkleinern", Qt::NoArrow},
-        {Kind::Push, "btnShowEinpresstiefe", {168, 240, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 10,
+        {Kind::Push, "btnShowEinpresstiefe", {168, 240, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 10,
          "Einpresstiefe ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnLochkreisePlus", {136, 264, 17, 17}, Sans, 11, false, "+", "vergrößern", 11,
+        {Kind::Push, "btnLochkreisePlus", {136, 264, 17, 17}, Tahoma, 11, false, "+", "vergrößern", 11,
          "Radbolzen vergrößern", Qt::NoArrow},
-        {Kind::Push, "btnLochkreiseMinus", {152, 264, 17, 17}, Sans, 11, false, "-", "verkleinern", 12,
+        {Kind::Push, "btnLochkreiseMinus", {152, 264, 17, 17}, Tahoma, 11, false, "-", "verkleinern", 12,
          "Radbolzen verkleinern", Qt::NoArrow},
-        {Kind::Push, "btnColorFelgenschuessel", {168, 336, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 19,
+        {Kind::Push, "btnColorFelgenschuessel", {168, 336, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 19,
          "Felgenschüssel ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnColorFelgenhorn", {168, 360, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 15,
+        {Kind::Push, "btnColorFelgenhorn", {168, 360, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 15,
          "Felgenhorn ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnColorFelgenschulter", {168, 384, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 16,
+        {Kind::Push, "btnColorFelgenschulter", {168, 384, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 16,
          "Felgenschulter ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnStyleHump", {128, 408, 33, 17}, Sans, 11, false, "Style", "Darstellung ändern", 14,
+        {Kind::Push, "btnStyleHump", {128, 408, 33, 17}, Tahoma, 11, false, "Style", "Darstellung ändern", 14,
          "Hump: Darstellung ändern", Qt::NoArrow},
-        {Kind::Push, "btnColorHump", {168, 408, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 17,
+        {Kind::Push, "btnColorHump", {168, 408, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 17,
          "Hump ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnStyleFelgenbett", {128, 432, 33, 17}, Sans, 11, false, "Style", "Darstellung ändern", 13,
+        {Kind::Push, "btnStyleFelgenbett", {128, 432, 33, 17}, Tahoma, 11, false, "Style", "Darstellung ändern", 13,
          "Felgenbett: Darstellung ändern", Qt::NoArrow},
-        {Kind::Push, "btnColorFelgenbett", {168, 432, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 18,
+        {Kind::Push, "btnColorFelgenbett", {168, 432, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 18,
          "Felgenbett ein-/ ausblenden", Qt::NoArrow},
-        {Kind::Push, "btnColorRadschuessel", {168, 456, 17, 17}, Sans, 11, false, "?", "ein-/ ausblenden", 20,
+        {Kind::Push, "btnColorRadschuessel", {168, 456, 17, 17}, Tahoma, 11, false, "?", "ein-/ ausblenden", 20,
          "Radscheibe ein-/ ausblenden", Qt::NoArrow},
     };
     return controls;
@@ -139,15 +143,6 @@ QString ResolvedFamily(const QString& requested)
     return requested;
 }
 
-QString CaptionOf(const QWidget* w)
-{
-    if (const auto* label = qobject_cast<const QLabel*>(w))
-        return label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-        return button->text();
-    return {};
-}
-
 }  // namespace
 
 TEST_F(PanelLayout, EveryControlSitsWhereDesignedWithItsFontHintFocusAndTabOrder)
@@ -156,6 +151,10 @@ TEST_F(PanelLayout, EveryControlSitsWhereDesignedWithItsFontHintFocusAndTabOrder
     EXPECT_EQ(panel->width(), 200);
     EXPECT_EQ(panel->height(), box->height());
     EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(Qt::white));
+    // The window's default font asks for MS Sans Serif 11, drawn with its scalable stand-in.
+    const QFontInfo windowFont(box->font());
+    EXPECT_EQ(windowFont.family(), QLatin1String(Tahoma));
+    EXPECT_EQ(windowFont.pixelSize(), 11);
 
     std::vector<std::pair<int, QString>> tabOrder;
     for (const ControlSpec& s : Controls()) {
@@ -166,10 +165,10 @@ TEST_F(PanelLayout, EveryControlSitsWhereDesignedWithItsFontHintFocusAndTabOrder
         EXPECT_EQ(w->pos(), s.geometry.topLeft());
         EXPECT_EQ(w->height(), s.geometry.height());
         if (s.kind == Kind::FitLabel) {
-            EXPECT_GE(w->width(), QFontMetrics(w->font()).horizontalAdvance(CaptionOf(w))) << "text cut off";
-            if (s.family == Tahoma) {
-                EXPECT_NEAR(w->width(), s.geometry.width(), TahomaWidthSlack);
-            }
+            const QFontMetrics metrics(w->font());
+            EXPECT_GE(w->width(), metrics.horizontalAdvance(CaptionOf(w))) << "text cut off";
+            EXPECT_LE(metrics.height(), w->height()) << "text cut off";
+            EXPECT_NEAR(w->width(), s.geometry.width(), LabelWidthSlack);
         } else {
             EXPECT_EQ(w->width(), s.geometry.width());
         }
@@ -183,9 +182,10 @@ TEST_F(PanelLayout, EveryControlSitsWhereDesignedWithItsFontHintFocusAndTabOrder
             EXPECT_EQ(w->font().family(), QLatin1String(s.family));
             EXPECT_EQ(w->font().pixelSize(), s.pixelSize);
             EXPECT_EQ(info.family(), ResolvedFamily(QLatin1String(s.family)));
-            // MS Sans Serif is a bitmap face; its nearest strike stands in.
-            EXPECT_NEAR(info.pixelSize(), s.pixelSize, s.family == Sans ? 2 : 0);
+            EXPECT_EQ(info.pixelSize(), s.pixelSize);
             EXPECT_EQ(info.bold(), s.bold);
+            // Bitmap faces keep their glyphs on a scaled screen.
+            EXPECT_TRUE(QFontDatabase::isSmoothlyScalable(info.family(), info.styleName()));
         }
         EXPECT_EQ(w->toolTip(), s.hint ? QString::fromUtf8(s.hint) : QString());
         if (s.accessibleName) {
@@ -228,7 +228,9 @@ TEST_F(PanelLayout, FramesHeaderAndSectionTitlesShowTheirColours)
 {
     TFrameSteuerung* panel = box->Panel();
     const QImage image = panel->grab().toImage();
-    const auto at = [&image](int x, int y) { return image.pixelColor(x, y); };
+    // Positions are in panel coordinates; the picture may be in device pixels.
+    const qreal dpr = image.devicePixelRatio();
+    const auto at = [&image, dpr](int x, int y) { return image.pixelColor((QPointF(x, y) * dpr).toPoint()); };
     const QColor silver(0xC0, 0xC0, 0xC0);
 
     // Shape2..3: silver border, white inside, below the title bars.

@@ -9,6 +9,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+QString CaptionOf(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    return {};
+}
+
 void PanelWindowTest::SetUp()
 {
     box = std::make_unique<TOpenGL_box>();

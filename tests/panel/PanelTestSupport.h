@@ -11,6 +11,10 @@
 
 class QAbstractButton;
 class QLabel;
+class QWidget;
+
+// The text a label or button shows; empty for other widgets.
+QString CaptionOf(const QWidget* w);
 
 // How many model builds and presented frames one click caused.
 struct ClickEffect {
