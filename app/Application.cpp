@@ -5,6 +5,8 @@
 #include "ct_ogl1.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -29,6 +31,18 @@ void ConfigureApplication()
     // The application name only: a display name would be appended to every
     // window caption by Qt on X11.
     QApplication::setApplicationName(QStringLiteral("MarloQuent 1.12"));
+    // Wayland compositors find the desktop entry, and with it the icon, by
+    // this id; on X11 the entry's StartupWMClass matches the name above.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.marloquent.MarloQuent"));
+
+    // Every size the build rendered from the icon's SVG; the window system
+    // picks the one that fits.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (sizes.hasNext())
+        icon.addFile(sizes.next());
+    QApplication::setWindowIcon(icon);
 }
 
 int RunMarloQuent(int argc, char** argv)

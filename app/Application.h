@@ -1,6 +1,7 @@
 #pragma once
 
-// Names the running program; call once the application object exists.
+// Names the running program and gives its windows their icon; call once the
+// application object exists.
 void ConfigureApplication();
 
 // The program: opens the main window and runs until it is closed. Returns the
