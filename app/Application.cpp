@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "PinnedLibraries.h"
 #include "StartupFailure.h"
 #include "StartupMessages.h"
 #include "ct_ogl1.h"
@@ -54,6 +55,14 @@ int RunMarloQuent(int argc, char** argv)
     StartupMessages startup;
     QApplication app(argc, argv);
     ConfigureApplication();
+#if defined(__SANITIZE_ADDRESS__)
+    // Leaks are reported at exit, after the display has closed and unloaded
+    // the GL driver; kept loaded, the driver's frames keep their names and
+    // the suppressions for it can match.
+    struct PinAtExit {
+        ~PinAtExit() { PinLoadedLibraries(); }
+    } pinAtExit;
+#endif
 
     TOpenGL_box box;
     // The view gets its GL once it is on screen.

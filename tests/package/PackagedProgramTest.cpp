@@ -1,11 +1,7 @@
+#include "ProgramRun.h"
 #include "X11Client.h"
 
 #include <gtest/gtest.h>
-
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -14,8 +10,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -68,29 +62,10 @@ protected:
             return;
         // The window's icon and class are X11 properties: keep the program on
         // X11 also where a Wayland session is reachable.
-        std::vector<std::string> environment = {"QT_QPA_PLATFORM=xcb"};
-        for (char** variable = environ; *variable; ++variable)
-            if (std::string(*variable).rfind("QT_QPA_PLATFORM=", 0) != 0)
-                environment.emplace_back(*variable);
-        std::vector<char*> envp;
-        for (std::string& variable : environment)
-            envp.push_back(variable.data());
-        envp.push_back(nullptr);
-        const std::string program = Root + "/usr/bin/marloquent";
-        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
-        if (posix_spawn(&Pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0) {
-            Pid = 0;
-            return;
-        }
+        Program = new ProgramRun(Root + "/usr/bin/marloquent", {{"QT_QPA_PLATFORM", "xcb"}});
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        while (X->Connected() && std::chrono::steady_clock::now() < deadline) {
-            int status = 0;
-            if (waitpid(Pid, &status, WNOHANG) == Pid) {
-                ExitStatus = status;
-                Pid = 0;
-                return;
-            }
-            Window = X->MappedWindowOf(static_cast<std::uint32_t>(Pid));
+        while (Program->Running() && std::chrono::steady_clock::now() < deadline) {
+            Window = X->MappedWindowOf(static_cast<std::uint32_t>(Program->Id()));
             if (Window != XCB_WINDOW_NONE)
                 return;
             std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -101,10 +76,8 @@ protected:
     {
         delete X;
         X = nullptr;
-        if (Pid > 0) {
-            kill(Pid, SIGTERM);
-            waitpid(Pid, nullptr, 0);
-        }
+        delete Program;
+        Program = nullptr;
     }
 
     void SetUp() override
@@ -112,13 +85,12 @@ protected:
         if (!X->Connected() && std::getenv("WAYLAND_DISPLAY"))
             GTEST_SKIP() << "a Wayland session without an X server: nothing holds X11 window properties";
         ASSERT_TRUE(X->Connected()) << "no X display (run under xvfb-run)";
-        ASSERT_NE(Pid, 0) << "the program did not start or ended before it showed a window, wait status "
-                          << ExitStatus;
+        ASSERT_TRUE(Program->Started()) << "the program did not start";
+        ASSERT_TRUE(Program->Running()) << "the program ended before it showed a window:\n" << Program->Output();
         ASSERT_NE(Window, XCB_WINDOW_NONE) << "the program showed no window within 30 s";
     }
 
-    static inline pid_t Pid = 0;
-    static inline int ExitStatus = 0;
+    static inline ProgramRun* Program = nullptr;
     static inline X11Client* X = nullptr;
     static inline xcb_window_t Window = XCB_WINDOW_NONE;
 };

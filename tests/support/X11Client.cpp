@@ -17,9 +17,9 @@ Reply<T> Owned(T* reply)
 
 }  // namespace
 
-X11Client::X11Client()
+X11Client::X11Client(const char* display)
 {
-    xcb_connection_t* conn = xcb_connect(nullptr, nullptr);
+    xcb_connection_t* conn = xcb_connect(display, nullptr);
     if (xcb_connection_has_error(conn)) {
         xcb_disconnect(conn);
         return;
@@ -58,7 +58,8 @@ std::vector<std::uint32_t> X11Client::Cardinals(xcb_window_t window, const char*
 {
     const std::vector<std::uint8_t> bytes = Property(window, property, 32);
     std::vector<std::uint32_t> items(bytes.size() / 4);
-    std::memcpy(items.data(), bytes.data(), items.size() * 4);
+    if (!items.empty())
+        std::memcpy(items.data(), bytes.data(), items.size() * 4);
     return items;
 }
 
@@ -84,4 +85,17 @@ xcb_window_t X11Client::MappedWindowOf(std::uint32_t pid)
             return children[i];
     }
     return XCB_WINDOW_NONE;
+}
+
+void X11Client::RequestClose(xcb_window_t window)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = Atom("WM_PROTOCOLS");
+    message.data.data32[0] = Atom("WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(Connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&message));
+    xcb_flush(Connection);
 }

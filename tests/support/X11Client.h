@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-// A connection of its own to the X server ($DISPLAY), to look at another
-// process's windows the way a window manager or a task bar does.
+// A connection of its own to an X server ($DISPLAY unless named), to look at
+// another process's windows the way a window manager or a task bar does.
 class X11Client {
 public:
-    X11Client();
+    explicit X11Client(const char* display = nullptr);
     ~X11Client();
     X11Client(const X11Client&) = delete;
     X11Client& operator=(const X11Client&) = delete;
@@ -20,6 +20,10 @@ public:
     // The mapped top-level window that the process has tagged with its id
     // in _NET_WM_PID, or XCB_WINDOW_NONE while there is none.
     xcb_window_t MappedWindowOf(std::uint32_t pid);
+
+    // Asks the window to close, as a window manager's close button does
+    // (WM_DELETE_WINDOW).
+    void RequestClose(xcb_window_t window);
 
     // A property's value as 32-bit items (CARDINAL lists such as _NET_WM_ICON)
     // or as bytes (strings such as WM_CLASS); empty when it is not set.
