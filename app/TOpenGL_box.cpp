@@ -185,7 +185,7 @@ void TOpenGL_box::BuildWheelList()
 {
     if (!GLContext || !MakeCurrent(DeviceContext, GLContext))
         return;
-    ::BuildWheelList(Wheel);
+    RecordUnseen([this] { ::BuildWheelList(Wheel); });
     emit WheelListBuilt();
 }
 

@@ -77,6 +77,14 @@ GLenum DrawFrame(WheelConfig& c)
     return glGetError();
 }
 
+void RecordUnseen(const std::function<void()>& record)
+{
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+    record();
+    glDisable(GL_SCISSOR_TEST);
+}
+
 void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio)
 {
     const auto scaled = [devicePixelRatio](int v) {

@@ -2,12 +2,20 @@
 
 #include <GL/gl.h>
 
+#include <functional>
+
 struct WheelConfig;
 
 // Draws one frame into the back buffer: the gradient background, the pending
 // rotation folded into c.RotMatrix, the clip plane, the polygon style and the
 // wheel list. Returns the GL error state read once at the end of the frame.
 GLenum DrawFrame(WheelConfig& c);
+
+// Runs a compile-and-execute recording without rasterising what it draws:
+// the next frame clears that drawing away unseen, so an empty scissor box
+// stops it before any fragment. What the recording records and the state it
+// leaves are the same.
+void RecordUnseen(const std::function<void()>& record);
 
 // The viewport of a full client area whose left edge lies half a panel width
 // left of the view's: the picture is centred on the area right of the panel.

@@ -126,3 +126,30 @@ TEST_F(FrameTest, ViewportIsTheFullClientAreaShiftedUnderThePanel)
     EXPECT_EQ(frame.width(), static_cast<int>((box.width() - 200) * dpr));
     EXPECT_EQ(frame.height(), static_cast<int>(box.height() * dpr));
 }
+
+TEST_F(FrameTest, RebuildRecordsAndExecutesTheListYetRasterisesNothing)
+{
+    glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    ToggleIndicator(box.Config(), Indicator::Durchmesser);
+    const unsigned before = box.Config().WheelList;
+    box.BuildWheelList();
+    EXPECT_NE(box.Config().WheelList, before);
+    EXPECT_TRUE(glIsList(box.Config().WheelList));
+    // The execution still leaves its state: culling back on after the wheel.
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+
+    const QSize size = box.View()->size() * box.View()->devicePixelRatio();
+    QImage back(size, QImage::Format_RGBA8888);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, size.width(), size.height(), GL_RGBA, GL_UNSIGNED_BYTE, back.bits());
+    int drawn = 0;
+    for (int y = 0; y < back.height(); ++y)
+        for (int x = 0; x < back.width(); ++x)
+            drawn += back.pixelColor(x, y) != QColor(255, 0, 255);
+    EXPECT_EQ(drawn, 0) << "pixels the rebuild drew before any frame";
+    if (drawn)
+        WriteTestImage(back.mirrored(), QStringLiteral("rebuild-back-buffer"));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
