@@ -1,8 +1,8 @@
-// Costs of the wheel model at an 800 x 600 client: a bare frame (clear and
-// swap), one BuildWheelList (recording and drawing the list once), and a
-// frame replaying the whole wheel; then resident memory across 10,000
-// rebuild commands (build, then the frame that presents it), which must stay
-// flat. Run under Xvfb with Mesa's llvmpipe.
+// Costs of the wheel model at an 800 x 600 client (or --size WxH): a bare
+// frame (clear and swap), one BuildWheelList (recording and drawing the list
+// once), and a frame replaying the whole wheel; then resident memory across
+// 10,000 rebuild commands (build, then the frame that presents it), which
+// must stay flat. Run under Xvfb or scripts/with-weston, with llvmpipe.
 
 #include "Application.h"
 #include "BenchSupport.h"
@@ -20,7 +20,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     ConfigureApplication();
     TOpenGL_box box;
-    if (!PrepareBenchWindow(box, "model_bench"))
+    if (!PrepareBenchWindow(box, "model_bench", BenchClientSize(argc, argv)))
         return 1;
 
     constexpr int Runs = 200;
