@@ -61,8 +61,10 @@ void TOpenGL_box::FormCreate()
 void TOpenGL_box::setVisible(bool visible)
 {
     QWidget::setVisible(visible);
-    if (visible)
+    if (visible && !Fitted) {
+        windowHandle()->installEventFilter(this);
         FitOuterSize();
+    }
     if (visible && !GLCreated) {
         GLCreated = true;
         FormCreateGL();
@@ -167,13 +169,17 @@ void TOpenGL_box::FitOuterSize()
     if (Fitted || frame.isNull())
         return;
     Fitted = true;
+    windowHandle()->removeEventFilter(this);
     resize((OuterSize - frame).expandedTo(minimumSize()));
+    PlaceOnScreen();
 }
 
-void TOpenGL_box::moveEvent(QMoveEvent* event)
+bool TOpenGL_box::eventFilter(QObject* watched, QEvent* event)
 {
-    QWidget::moveEvent(event);
-    FitOuterSize();
+    // A window manager frames the window before the server exposes it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        FitOuterSize();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TOpenGL_box::HandlePaint()
