@@ -80,7 +80,7 @@ double DistanceXY(const FeedbackVertex& v, double cx, double cy)
 long long HeapInUseBytes()
 {
 #if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer's allocator serves every library; glibc's figures stay at 0.
+    // The sanitizer's allocator serves every library; glibc's arenas see none of it.
     return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
 #else
     const struct mallinfo2 m = mallinfo2();
