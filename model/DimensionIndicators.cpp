@@ -43,7 +43,13 @@ void DrawWidthIndicator(const WheelConfig& c, GLUquadric* q)
     Marker(q, R, R);
     glDisable(GL_BLEND);
     Translate(0.0, R + 1.5, 0.0);
+    // The rod gets a list node of its own: Mesa 22's list compiler leaks the
+    // draw table (12 bytes a strip) of a node that holds strips back to back,
+    // as rod and arrow head did, 24 bytes per wheel build. The empty matrix
+    // bracket ends the node.
+    glPushMatrix();
     gluCylinder(q, RodRadius, RodRadius, 2.0 * W - 0.02, 64, 1);
+    glPopMatrix();
     gluCylinder(q, RodRadius, ArrowBase, ArrowLength, 32, 1);
     Translate(0.0, 0.0, 2.0 * W - 0.02 - ArrowLength);
     gluCylinder(q, ArrowBase, RodRadius, ArrowLength, 32, 1);

@@ -15,7 +15,7 @@ void BuildWheelList(WheelConfig& c, const WheelListSources& sources)
         glEnable(GL_CULL_FACE);
         return;
     }
-    glNewList(c.WheelList, GL_COMPILE_AND_EXECUTE);
+    glNewList(c.WheelList, sources.ListMode);
 
     GLUquadric* WheelQuadric = sources.NewQuadric();
     if (WheelQuadric == nullptr) {

@@ -5,11 +5,13 @@
 
 struct WheelConfig;
 
-// Where a build gets its list name and its quadric from. The GL and GLU
-// functions themselves, unless a caller has to see a build without them.
+// Where a build gets its list name and its quadric from, and how it opens the
+// list: the GL and GLU functions themselves and compile and execute, unless a
+// caller has to see a build without them or record without drawing.
 struct WheelListSources {
     GLuint (*GenLists)(GLsizei range) = glGenLists;
     GLUquadric* (*NewQuadric)() = gluNewQuadric;
+    GLenum ListMode = GL_COMPILE_AND_EXECUTE;
 };
 
 // Records the whole wheel into a new display list (compile and execute),

@@ -3,6 +3,14 @@
 #include <cmath>
 #include <numbers>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <cstddef>
+// The sanitizer runtime's allocator statistics; GCC ships no header for them.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#else
+#include <malloc.h>
+#endif
+
 std::unique_ptr<GLTestContext> ModelGLTest::Context;
 
 void ModelGLTest::SetUpTestSuite()
@@ -67,6 +75,17 @@ double PolarAngle(const FeedbackVertex& v)
 double DistanceXY(const FeedbackVertex& v, double cx, double cy)
 {
     return std::hypot(v.x - cx, v.y - cy);
+}
+
+long long HeapInUseBytes()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's allocator serves every library; glibc's arenas see none of it.
+    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#else
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<long long>(m.uordblks + m.hblkhd);
+#endif
 }
 
 bool FlatAt(const FeedbackPolygon& p, double z, double tolerance)

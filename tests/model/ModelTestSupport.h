@@ -36,6 +36,11 @@ double RadiusOf(const FeedbackVertex& v);
 double PolarAngle(const FeedbackVertex& v);
 double DistanceXY(const FeedbackVertex& v, double cx, double cy);
 
+// Bytes the process holds in allocations from the heap, through whichever
+// allocator this build uses, so that a library's leak shows even where it
+// cannot be asked about its own memory.
+long long HeapInUseBytes();
+
 // Every vertex lies in the plane z within the tolerance.
 bool FlatAt(const FeedbackPolygon& p, double z, double tolerance = 2e-3);
 FeedbackVertex Centroid(const FeedbackPolygon& p);

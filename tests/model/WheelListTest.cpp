@@ -6,6 +6,7 @@
 #include "WheelRules.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -161,6 +162,55 @@ TEST_F(WheelListTest, RebuildsKeepExactlyOneListAndLeaveCullingOn)
     }
     EXPECT_EQ(lists, 1);
     EXPECT_EQ(OpenList(), 0);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Mesa's list memory cannot be asked for, but what its list compiler fails to
+// free when a list is deleted shows in the heap: 24 bytes a build with the
+// width indicator, 1.5 KiB with the bolt seats' tori, when they leaked. The
+// builds only record, and each list is deleted before the heap is read:
+// drawing, and lists sharing Mesa's vertex buffers between readings, make the
+// heap wander. Recorded and deleted, most builds leave it exactly as it was.
+TEST_F(WheelListTest, RebuildsInEveryIndicatorStateHandBackTheirMemory)
+{
+    constexpr int Builds = 200;
+    WheelListSources recordOnly;
+    recordOnly.ListMode = GL_COMPILE;
+    const std::pair<const char*, void (*)(WheelConfig&)> states[] = {
+        {"start", [](WheelConfig&) {}},
+        {"width", [](WheelConfig& c) { ToggleIndicator(c, Indicator::Maulweite); }},
+        {"offset", [](WheelConfig& c) { ToggleIndicator(c, Indicator::Einpresstiefe); }},
+        {"diameter", [](WheelConfig& c) { ToggleIndicator(c, Indicator::Durchmesser); }},
+        {"other profiles, bolts and highlights", [](WheelConfig& c) {
+             CycleHumpStyle(c);
+             CycleHumpStyle(c);
+             ToggleWell(c);
+             BoltsUp(c);
+             ToggleWholeRimHighlight(c);
+         }},
+    };
+    const auto buildAndDelete = [this, &recordOnly] {
+        BuildWheelList(Built, recordOnly);
+        glDeleteLists(Built.WheelList, 1);
+        Built.WheelList = 0;
+    };
+    for (const auto& [name, apply] : states) {
+        SCOPED_TRACE(name);
+        Built = StartConfig();
+        apply(Built);
+        for (int i = 0; i < 20; ++i)
+            buildAndDelete();
+        std::vector<long long> growth;
+        long long heap = HeapInUseBytes();
+        for (int i = 0; i < Builds; ++i) {
+            buildAndDelete();
+            const long long now = HeapInUseBytes();
+            growth.push_back(now - heap);
+            heap = now;
+        }
+        std::sort(growth.begin(), growth.end());
+        EXPECT_EQ(growth[Builds / 2], 0) << "median heap growth of a build, bytes";
+    }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
