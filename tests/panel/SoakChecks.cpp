@@ -15,6 +15,10 @@
 #include <cmath>
 
 #include <malloc.h>
+#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer's allocator keeps its own count; GCC ships no header for it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
 
 namespace {
 
@@ -110,6 +114,10 @@ long ResidentKiB()
 
 long HeapInUseKiB()
 {
+#if defined(__SANITIZE_ADDRESS__)
+    return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
+#else
     const struct mallinfo2 heap = mallinfo2();
     return static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
+#endif
 }

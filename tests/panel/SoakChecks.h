@@ -40,5 +40,6 @@ private:
 
 // VmRSS of this process.
 long ResidentKiB();
-// What the program has allocated and not freed, in all of malloc's arenas.
+// What the process has allocated and not freed: in all of malloc's arenas,
+// or in the sanitizer's allocator where that replaces malloc.
 long HeapInUseKiB();
