@@ -43,6 +43,11 @@ GLenum DrawFrame(WheelConfig& c)
 {
     glClearColor(0.05f, 0.23f, 0.59f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    // Alpha stays as cleared, at 1. A compositor blends a window's alpha with
+    // what lies beneath, and Qt on Wayland gives windows an alpha channel for
+    // its decorations whatever the format asked for; the gradient's blending
+    // would leave the middle of the view translucent.
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_FALSE);
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -74,6 +79,7 @@ GLenum DrawFrame(WheelConfig& c)
 
     if (c.WheelList != 0)
         glCallList(c.WheelList);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     return glGetError();
 }
 

@@ -7,8 +7,6 @@
 #include <QSurfaceFormat>
 #include <QWindow>
 
-#include <GL/gl.h>
-
 #include <algorithm>
 
 void SetPixelFormat(QWindow* drawable, const PixelFormatDescription& requested)
@@ -119,31 +117,10 @@ bool CanPresent(const QWindow* drawable)
     return drawable->isExposed();
 }
 
-namespace {
-
-// A compositor blends a buffer's alpha with whatever lies beneath, and the
-// gradient's blending leaves alpha below 1 in the middle of the view. Qt on
-// Wayland gives windows an alpha channel for its decorations whatever the
-// format asked for, so the view is made opaque before it is shown.
-void MakeOpaque()
-{
-    GLfloat clear[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_TRUE);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glClearColor(clear[0], clear[1], clear[2], clear[3]);
-}
-
-}  // namespace
-
 bool SwapBuffers(QWindow* drawable, QOpenGLContext* context)
 {
     if (!context || !CanPresent(drawable))
         return false;
-    if (context->format().hasAlpha())
-        MakeOpaque();
     context->swapBuffers(drawable);
     return true;
 }

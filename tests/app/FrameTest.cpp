@@ -73,6 +73,13 @@ TEST_F(FrameTest, BackgroundRunsLinearlyFromTheClearColourUpToTheLitTop)
         << frame.pixelColor(3, frame.height() - 1).name().toStdString();
     ExpectGradient(frame, 3, "fill");
     ExpectGradient(frame, frame.width() - 3, "fill, right edge");
+    // Opaque where the buffer holds alpha, as on Wayland: a compositor would
+    // let the desktop show through the blended middle of the gradient.
+    int translucent = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x)
+            translucent += frame.pixelColor(x, y).alpha() != 255;
+    EXPECT_EQ(translucent, 0);
 }
 
 TEST_F(FrameTest, BackgroundStaysFilledInOutlineAndPointStyleAndInHalfSection)
