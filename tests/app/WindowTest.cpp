@@ -1,15 +1,13 @@
+#include "DialogCounter.h"
 #include "FrameCapture.h"
 #include "GLView.h"
 #include "Unit1.h"
 #include "X11Properties.h"
 #include "ct_ogl1.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -110,19 +108,11 @@ TEST(MainWindow, ViewGetsItsGLOnlyOnceShownAndDescribesTheFormatItGot)
     EXPECT_FALSE(box.HasGLContext());
     EXPECT_FALSE(box.View()->handle());
     // A GL error in the first build or frame would open the error dialog.
-    int dialogs = 0;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&dialogs] {
-        if (auto* dialog = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++dialogs;
-            dialog->accept();
-        }
-    });
-    answer.start(10);
+    const DialogCounter dialogs;
     QSignalSpy presented(&box, &TOpenGL_box::FramePresented);
     ASSERT_TRUE(ShowAndExpose(box));
     ASSERT_TRUE(QTest::qWaitFor([&presented] { return presented.count() > 0; }, 5000));
-    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(dialogs.Count(), 0);
 
     const PixelFormatDescription& described = box.DescribedFormat();
     GLint red = 0, green = 0, blue = 0, depth = 0, doubleBuffered = 0;
