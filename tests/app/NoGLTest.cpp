@@ -1,8 +1,10 @@
 #include "Application.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +16,21 @@ namespace {
 QString ShownMessage;
 QString ShownOver;
 
-// Answers the program's message box as a user would, and remembers its text
-// and the window it was shown over.
+// Answers the program's message box as a user would, a moment after it is
+// on screen, and remembers its text and the window it was shown over. (Qt 6.4
+// on Wayland can hang in its teardown when a window closes within a few
+// milliseconds of being shown, which no person does.)
 void AnswerMessageBoxes()
 {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, [] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        static QElapsedTimer shown;
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed())
+            return;
+        if (!shown.isValid())
+            shown.start();
+        if (shown.elapsed() >= 300) {
             ShownMessage = box->text();
             ShownOver = box->parentWidget() ? box->parentWidget()->objectName() : QString();
             box->accept();
