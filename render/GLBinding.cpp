@@ -112,9 +112,9 @@ bool CanPresent(const QWindow* drawable)
 {
     if (!drawable || !drawable->handle() || !drawable->isVisible())
         return false;
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
-        return true;
-    return drawable->isExposed();
+    // The platform is fixed for the run; this is asked on every frame.
+    static const bool onWayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return onWayland || drawable->isExposed();
 }
 
 bool SwapBuffers(QWindow* drawable, QOpenGLContext* context)
