@@ -5,7 +5,7 @@
 void SetInitialConfig(WheelConfig& c)
 {
     c.StyleMode = 1;
-    c.ZoomExtent = 20.0f;
+    c.ZoomExtent = InitialZoomExtent;
     c.ClipEquation = {0.0, 0.0, 0.0, 0.0};
     c.Einpresstiefe = 34.0;
     c.Maulweite = 6.0;

@@ -41,6 +41,8 @@ struct WheelConfig {
     unsigned int WheelList = 0;         // GL display-list name of the current wheel
 };
 
+inline constexpr float InitialZoomExtent = 20.0f;
+
 // The start-up values, in the order the creation handler sets them. Leaves
 // Halbschnitt, RotAngle, RotAxis, RotMatrix, AspectRatio and WheelList alone.
 void SetInitialConfig(WheelConfig& c);

@@ -2,6 +2,8 @@
 
 #include "WheelUnits.h"
 
+#include <cmath>
+
 // The offset guards compare decimal figures that are not exact in binary; they
 // are evaluated with the 64-bit significand of long double so that the
 // borderline narrowings come out as the rim tables list them.
@@ -149,3 +151,21 @@ void RotateUp(WheelConfig& c) { SetPendingRotation(c, -15.0f, 1.0f, 0.0f); }
 void RotateDown(WheelConfig& c) { SetPendingRotation(c, 15.0f, 1.0f, 0.0f); }
 void RotateLeft(WheelConfig& c) { SetPendingRotation(c, -15.0f, 0.0f, 1.0f); }
 void RotateRight(WheelConfig& c) { SetPendingRotation(c, 15.0f, 0.0f, 1.0f); }
+
+void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight)
+{
+    const double length = std::hypot(dx, dy);
+    if (length == 0.0 || !(viewHeight > 0.0))
+        return;
+    // Screen y grows downwards: a drag down turns the front down, as the
+    // down button does with a positive angle about x.
+    c.RotAngle = static_cast<float>(180.0 * length / viewHeight);
+    c.RotAxis = {static_cast<float>(dy / length), static_cast<float>(dx / length), 0.0f};
+}
+
+void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation)
+{
+    c.RotMatrix = startRotation;
+    c.RotAngle = 0.0f;
+    c.ZoomExtent = InitialZoomExtent;
+}

@@ -33,3 +33,13 @@ void RotateUp(WheelConfig& c);
 void RotateDown(WheelConfig& c);
 void RotateLeft(WheelConfig& c);
 void RotateRight(WheelConfig& c);
+
+// A drag in the view, in logical pixels (x right, y down), as one pending
+// rotation about the screen axis at right angles to it: a drag across the
+// view's height turns the model 180 degrees. A drag of no length leaves the
+// pending rotation alone.
+void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight);
+
+// Back to the start-up orientation and zoom; the wheel itself is untouched.
+// The start orientation is the matrix captured from GL at start-up.
+void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation);

@@ -112,3 +112,54 @@ TEST(Rotation, LeavesTheAccumulatedRotationAndZoomAlone)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DragRotation, TurnsAboutTheScreenAxisAtRightAnglesHalfATurnAcrossTheViewsHeight)
+{
+    WheelConfig c = StartConfig();
+    // Right: about the screen's vertical axis, the way the right button turns.
+    DragRotate(c, 300, 0, 600);
+    EXPECT_FLOAT_EQ(c.RotAngle, 90.0f);
+    EXPECT_EQ(c.RotAxis, (Axis{0, 1, 0}));
+    // Down (screen y grows downwards): the way the down button turns.
+    DragRotate(c, 0, 600, 600);
+    EXPECT_FLOAT_EQ(c.RotAngle, 180.0f);
+    EXPECT_EQ(c.RotAxis, (Axis{1, 0, 0}));
+    // Left and up: the axis turns round, the angle stays positive.
+    DragRotate(c, -30, -40, 600);
+    EXPECT_FLOAT_EQ(c.RotAngle, 15.0f);
+    EXPECT_FLOAT_EQ(c.RotAxis[0], -0.8f);
+    EXPECT_FLOAT_EQ(c.RotAxis[1], -0.6f);
+    EXPECT_EQ(c.RotAxis[2], 0.0f);
+
+    // No motion, or no view to measure it by, leaves the pending step alone.
+    const WheelConfig before = c;
+    DragRotate(c, 0, 0, 600);
+    DragRotate(c, 10, 0, 0);
+    EXPECT_EQ(c.RotAngle, before.RotAngle);
+    EXPECT_EQ(c.RotAxis, before.RotAxis);
+    EXPECT_EQ(c.RotMatrix, before.RotMatrix);
+}
+
+TEST(ResetView, RestoresTheStartOrientationAndZoomAndDropsAPendingStep)
+{
+    WheelConfig c = StartConfig();
+    std::array<float, 16> start{};
+    start[0] = start[5] = start[10] = start[15] = 1.0f;
+    start[2] = 0.25f;
+    for (int i = 0; i < 7; ++i)
+        ZoomIn(c);
+    RotateLeft(c);
+    c.RotMatrix[3] = 9.0f;
+    WidthUp(c);
+    const WheelConfig before = c;
+    ResetView(c, start);
+    EXPECT_EQ(c.RotMatrix, start);
+    EXPECT_EQ(c.ZoomExtent, 20.0f);
+    EXPECT_EQ(c.RotAngle, 0.0f);
+    EXPECT_EQ(c.Maulweite, before.Maulweite);
+    EXPECT_EQ(c.HalfWidth, before.HalfWidth);
+}
+
+}  // namespace
