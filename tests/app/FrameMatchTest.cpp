@@ -4,6 +4,7 @@
 // test's own.
 
 #include "FrameCapture.h"
+#include "ImageCompare.h"
 #include "GLView.h"
 #include "PrivateXServer.h"
 #include "ProgramRun.h"
@@ -34,11 +35,6 @@ QImage StartFrame(TOpenGL_box& box)
     if (!QTest::qWaitFor([&box] { return box.size() == Client; }, 5000))
         return {};
     return CaptureFrame(box);
-}
-
-int ChannelDifference(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 }  // namespace

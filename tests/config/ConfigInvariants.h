@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ControlTable.h"
 #include "RimTable.h"
 #include "WheelConfig.h"
 
@@ -12,15 +13,6 @@
 
 // What must hold of the configuration after every command, stated from the
 // rim tables rather than from the rules under test.
-
-// Groups of variables that one command may change; any other group it touches
-// is a fault.
-enum Group : std::uint32_t {
-    kWidth = 1 << 0, kDiameter = 1 << 1, kOffset = 1 << 2, kBolts = 1 << 3,
-    kPolygon = 1 << 4, kHump = 1 << 5, kWell = 1 << 6, kSection = 1 << 7,
-    kIndicators = 1 << 8, kColors = 1 << 9, kZoom = 1 << 10, kRotation = 1 << 11,
-    kFrameState = 1 << 12,  // written by rendering and the window, never by a command
-};
 
 inline std::uint32_t ChangedGroups(const WheelConfig& a, const WheelConfig& b)
 {

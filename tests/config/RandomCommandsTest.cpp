@@ -11,44 +11,6 @@
 
 namespace {
 
-struct Command {
-    const char* name;
-    void (*run)(WheelConfig&);
-    std::uint32_t mayChange;
-};
-
-// Every button of the panel: the indicator and highlight rules have one
-// button per flag.
-const std::array<Command, 27> kCommands{{
-    {"WidthUp", WidthUp, kWidth},
-    {"WidthDown", WidthDown, kWidth},
-    {"DiameterUp", DiameterUp, kDiameter},
-    {"DiameterDown", DiameterDown, kDiameter},
-    {"OffsetUp", OffsetUp, kOffset},
-    {"OffsetDown", OffsetDown, kOffset},
-    {"BoltsUp", BoltsUp, kBolts},
-    {"BoltsDown", BoltsDown, kBolts},
-    {"CyclePolygonStyle", CyclePolygonStyle, kPolygon},
-    {"CycleHumpStyle", CycleHumpStyle, kHump},
-    {"ToggleWell", ToggleWell, kWell},
-    {"ToggleHalfSection", ToggleHalfSection, kSection},
-    {"ShowMaulweite", [](WheelConfig& c) { ToggleIndicator(c, Indicator::Maulweite); }, kIndicators},
-    {"ShowDurchmesser", [](WheelConfig& c) { ToggleIndicator(c, Indicator::Durchmesser); }, kIndicators},
-    {"ShowEinpresstiefe", [](WheelConfig& c) { ToggleIndicator(c, Indicator::Einpresstiefe); }, kIndicators},
-    {"ColorFelgenhorn", [](WheelConfig& c) { TogglePartHighlight(c, RimPart::Felgenhorn); }, kColors},
-    {"ColorFelgenschulter", [](WheelConfig& c) { TogglePartHighlight(c, RimPart::Felgenschulter); }, kColors},
-    {"ColorHump", [](WheelConfig& c) { TogglePartHighlight(c, RimPart::Hump); }, kColors},
-    {"ColorFelgenbett", [](WheelConfig& c) { TogglePartHighlight(c, RimPart::Felgenbett); }, kColors},
-    {"ColorRadschuessel", [](WheelConfig& c) { TogglePartHighlight(c, RimPart::Radschuessel); }, kColors},
-    {"ColorFelgenschuessel", ToggleWholeRimHighlight, kColors},
-    {"ZoomOut", ZoomOut, kZoom},
-    {"ZoomIn", ZoomIn, kZoom},
-    {"RotateUp", RotateUp, kRotation},
-    {"RotateDown", RotateDown, kRotation},
-    {"RotateLeft", RotateLeft, kRotation},
-    {"RotateRight", RotateRight, kRotation},
-}};
-
 // The pending rotation: no frame consumes a step here, so angle and axis are
 // both unset or both hold one of the four steps.
 testing::AssertionResult HoldsRotationStep(const WheelConfig& c)
@@ -73,7 +35,7 @@ TEST(RandomCommands, InvariantsHoldAfterEveryCommand)
 
     for (unsigned seed = kFirstSeed; seed < kFirstSeed + kSequences; ++seed) {
         std::mt19937 rng(seed);
-        std::uniform_int_distribution<std::size_t> pick(0, kCommands.size() - 1);
+        std::uniform_int_distribution<std::size_t> pick(0, kControls.size() - 1);
         // Users click the same button several times in a row; runs carry the
         // offset and the zoom to the ends of their ranges.
         std::uniform_int_distribution<int> runLength(1, 15);
@@ -81,10 +43,10 @@ TEST(RandomCommands, InvariantsHoldAfterEveryCommand)
         ASSERT_TRUE(HoldsInvariants(c)) << "start-up";
 
         for (int step = 0; step < kLength;) {
-            const Command& cmd = kCommands[pick(rng)];
+            const Control& cmd = kControls[pick(rng)];
             for (int run = runLength(rng); run > 0 && step < kLength; --run, ++step) {
                 const WheelConfig before = c;
-                cmd.run(c);
+                cmd.rule(c);
 
                 ASSERT_TRUE(HoldsInvariants(c))
                     << "seed " << seed << ", step " << step << ", command " << cmd.name;
@@ -94,9 +56,9 @@ TEST(RandomCommands, InvariantsHoldAfterEveryCommand)
                     << "seed " << seed << ", step " << step << ", command " << cmd.name
                     << " changed variables that are not its own";
 
-                ASSERT_TRUE(StaysInItsBand(before, c, cmd.run == WidthDown))
+                ASSERT_TRUE(StaysInItsBand(before, c, cmd.rule == WidthDown))
                     << "seed " << seed << ", step " << step << ", command " << cmd.name;
-                if (cmd.run == WidthDown && BelowBand(c) && !BelowBand(before))
+                if (cmd.rule == WidthDown && BelowBand(c) && !BelowBand(before))
                     ++reachedBelowBand;
                 lowestOffset = std::min(lowestOffset, c.Einpresstiefe);
                 highestOffset = std::max(highestOffset, c.Einpresstiefe);

@@ -42,46 +42,6 @@ constexpr unsigned DefaultSeed = 20240611;
 constexpr int SettleClicks = 500;  // caches and pools have filled by then
 constexpr long MemoryAllowanceKiB = 2048;
 
-enum class Dimension { None, Width, Diameter, Offset, Bolts };
-
-struct Control {
-    const char* name;
-    std::uint32_t mayChange;
-    bool rebuilds;  // the view buttons only draw
-    Dimension dimension = Dimension::None;
-    int direction = 0;
-};
-
-const std::array<Control, 27> Controls{{
-    {"SpeedButton6", kZoom, false},
-    {"SpeedButton5", kZoom, false},
-    {"SpeedButton1", kRotation, false},
-    {"SpeedButton2", kRotation, false},
-    {"SpeedButton3", kRotation, false},
-    {"SpeedButton4", kRotation, false},
-    {"btnSchnitt", kSection, true},
-    {"btnStyle", kPolygon, true},
-    {"btnMaulweitePlus", kWidth, true, Dimension::Width, 1},
-    {"btnMaulweiteMinus", kWidth, true, Dimension::Width, -1},
-    {"btnShowMaulweite", kIndicators, true},
-    {"btnDurchmesserPlus", kDiameter, true, Dimension::Diameter, 1},
-    {"btnDurchmesserMinus", kDiameter, true, Dimension::Diameter, -1},
-    {"btnShowDurchmesser", kIndicators, true},
-    {"btnEinpresstiefePlus", kOffset, true, Dimension::Offset, 1},
-    {"btnEinpresstiefeMinus", kOffset, true, Dimension::Offset, -1},
-    {"btnShowEinpresstiefe", kIndicators, true},
-    {"btnLochkreisePlus", kBolts, true, Dimension::Bolts, 1},
-    {"btnLochkreiseMinus", kBolts, true, Dimension::Bolts, -1},
-    {"btnColorFelgenschuessel", kColors, true},
-    {"btnColorFelgenhorn", kColors, true},
-    {"btnColorFelgenschulter", kColors, true},
-    {"btnStyleHump", kHump, true},
-    {"btnColorHump", kColors, true},
-    {"btnStyleFelgenbett", kWell, true},
-    {"btnColorFelgenbett", kColors, true},
-    {"btnColorRadschuessel", kColors, true},
-}};
-
 double ValueOf(const WheelConfig& c, Dimension d)
 {
     switch (d) {
@@ -134,12 +94,6 @@ int FromEnvironment(const char* name, int fallback)
 {
     const char* text = std::getenv(name);
     return text && *text ? std::atoi(text) : fallback;
-}
-
-const Control& ControlNamed(const char* name)
-{
-    return *std::find_if(Controls.begin(), Controls.end(),
-                         [name](const Control& c) { return std::strcmp(c.name, name) == 0; });
 }
 
 class PanelSoak : public PanelWindowTest {
@@ -284,7 +238,7 @@ TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)
     ASSERT_TRUE(checks.ExactlyOneWheelList(*box));
 
     std::mt19937 rng(seed);
-    std::uniform_int_distribution<std::size_t> pick(0, Controls.size() - 1);
+    std::uniform_int_distribution<std::size_t> pick(0, kControls.size() - 1);
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     std::map<std::string, int> endsReached;
     Memory settled;
@@ -292,7 +246,7 @@ TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)
     clock.start();
 
     for (int click = 0; click < clicks;) {
-        const Control& control = Controls[pick(rng)];
+        const Control& control = kControls[pick(rng)];
         // Users press a button several times in a row. A dimension button is
         // often held until its value stops, then pressed a few times more;
         // the offset, whose band is widest, less often, so that its long runs
