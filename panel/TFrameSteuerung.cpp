@@ -1,11 +1,14 @@
 #include "Unit1.h"
 
 #include "PanelFonts.h"
+#include "RimMarking.h"
 #include "SceneHost.h"
 #include "TShape.h"
 #include "WheelConfig.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QPalette>
 #include <QPushButton>
 #include <QToolButton>
@@ -61,6 +64,7 @@ void TFrameSteuerung::CreateShapes()
         {"Shape2", {8, 56, 185, 89}, Silver, Qt::white},
         {"Shape1", {7, 160, 185, 129}, Silver, Qt::white},
         {"Shape3", {7, 304, 185, 177}, Silver, Qt::white},
+        {"Shape5", {7, 496, 185, 57}, Silver, Qt::white},
     };
     for (const ShapeSpec& s : shapes) {
         auto* shape = new TShape(s.border, s.fill, this);
@@ -72,7 +76,7 @@ void TFrameSteuerung::CreateShapes()
 
 void TFrameSteuerung::CreateLabels()
 {
-    enum class Kind { HeaderWhite, HeaderRed, Section, Value, Component };
+    enum class Kind { HeaderWhite, HeaderRed, Section, Value, Component, Marking };
     struct LabelSpec {
         QLabel* TFrameSteuerung::*member;
         const char* name;
@@ -100,6 +104,9 @@ void TFrameSteuerung::CreateLabels()
         {nullptr, "lblHump", {32, 408, 56, 16}, QStringLiteral("1.3 Hump"), Kind::Component},
         {nullptr, "lblFelgenbett", {32, 432, 84, 16}, QStringLiteral("1.4 Felgenbett"), Kind::Component},
         {nullptr, "lblRadscheibe", {16, 456, 87, 16}, QStringLiteral("2. Radscheibe"), Kind::Component},
+        {nullptr, "Label7", {7, 496, 185, 25}, QStringLiteral("Felgenbezeichnung"), Kind::Section},
+        {&TFrameSteuerung::lblFelgenbezeichnung, "lblFelgenbezeichnung", {7, 527, 185, 20},
+         QStringLiteral("6J x 15 H2 ET34"), Kind::Marking},
     };
     for (const LabelSpec& s : labels) {
         auto* label = new QLabel(this);
@@ -123,8 +130,12 @@ void TFrameSteuerung::CreateLabels()
         case Kind::Component:
             label->setFont(PanelFont(CondensedFamily, 13));
             break;
+        case Kind::Marking:
+            label->setFont(PanelFont(TahomaFamily, 15, true));
+            label->setAlignment(Qt::AlignCenter);
+            break;
         }
-        if (s.kind == Kind::Section)
+        if (s.kind == Kind::Section || s.kind == Kind::Marking)
             label->setText(s.caption);
         else
             SetLabelCaption(label, s.caption);
@@ -250,12 +261,41 @@ void TFrameSteuerung::CreatePushButtons()
         if (!s.accessibleName.isEmpty())
             button->setAccessibleName(s.accessibleName);
         connect(button, &QPushButton::clicked, this, s.handler);
+        button->installEventFilter(this);
         tabChain.emplace_back(s.tabOrder, button);
     }
     btnSchnitt = findChild<QPushButton*>(QStringLiteral("btnSchnitt"), Qt::FindDirectChildrenOnly);
     std::sort(tabChain.begin(), tabChain.end());
-    for (std::size_t i = 1; i < tabChain.size(); ++i)
-        setTabOrder(tabChain[i - 1].second, tabChain[i].second);
+    for (const auto& [order, button] : tabChain)
+        TabChain.push_back(button);
+    for (std::size_t i = 1; i < TabChain.size(); ++i)
+        setTabOrder(TabChain[i - 1], TabChain[i]);
+}
+
+QWidget* TFrameSteuerung::FirstInTabOrder() const
+{
+    return TabChain.front();
+}
+
+QWidget* TFrameSteuerung::LastInTabOrder() const
+{
+    return TabChain.back();
+}
+
+bool TFrameSteuerung::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter presses the focused button as Space does: once a press, never
+    // by auto-repeat. Outside a dialog a push button ignores Enter itself.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (!key->isAutoRepeat())
+                static_cast<QPushButton*>(watched)->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TFrameSteuerung::SetLabelCaption(QLabel* label, const QString& caption)
@@ -265,8 +305,15 @@ void TFrameSteuerung::SetLabelCaption(QLabel* label, const QString& caption)
     label->resize(label->sizeHint().width(), label->height());
 }
 
+void TFrameSteuerung::ShowMarking()
+{
+    const std::string marking = RimMarking(Config, QLocale().decimalPoint().toStdString());
+    lblFelgenbezeichnung->setText(QString::fromStdString(marking));
+}
+
 void TFrameSteuerung::Rebuild()
 {
+    ShowMarking();
     Host.BuildWheelList();
     Host.RenderScene();
 }

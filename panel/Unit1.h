@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QLabel;
 class QPushButton;
 struct WheelConfig;
@@ -18,11 +20,19 @@ class TFrameSteuerung : public QWidget {
 public:
     TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* parent);
 
+    // The ends of the push buttons' tab order, for the window to continue it.
+    QWidget* FirstInTabOrder() const;
+    QWidget* LastInTabOrder() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void CreateShapes();
     void CreateLabels();
     void CreateSpeedButtons();
     void CreatePushButtons();
+    void ShowMarking();
 
     void Rebuild();
     void Frame();
@@ -63,5 +73,7 @@ private:
     QLabel* lblDurchmesser = nullptr;
     QLabel* lblEinpresstiefe = nullptr;
     QLabel* lblLochkreise = nullptr;
+    QLabel* lblFelgenbezeichnung = nullptr;
     QPushButton* btnSchnitt = nullptr;
+    std::vector<QPushButton*> TabChain;
 };

@@ -52,11 +52,16 @@ const std::vector<ControlSpec>& Controls()
         {Kind::Shape, "Shape2", {8, 56, 185, 89}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Shape, "Shape1", {7, 160, 185, 129}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Shape, "Shape3", {7, 304, 185, 177}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
+        {Kind::Shape, "Shape5", {7, 496, 185, 57}, nullptr, 0, false, nullptr, nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::FitLabel, "Label2", {35, 12, 63, 25}, Condensed, 21, true, "Marlo", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::FitLabel, "Label3", {101, 12, 65, 25}, Condensed, 21, true, "Quent", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Label, "Label1", {8, 56, 185, 25}, Verdana, 13, true, "Darstellung", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Label, "Label5", {7, 160, 185, 25}, Verdana, 13, true, "Bemaßung", nullptr, -1, nullptr, Qt::NoArrow},
         {Kind::Label, "Label6", {7, 304, 185, 25}, Verdana, 13, true, "Bauteile", nullptr, -1, nullptr, Qt::NoArrow},
+        {Kind::Label, "Label7", {7, 496, 185, 25}, Verdana, 13, true, "Felgenbezeichnung", nullptr, -1, nullptr,
+         Qt::NoArrow},
+        {Kind::Label, "lblFelgenbezeichnung", {7, 527, 185, 20}, Tahoma, 15, true, "6J x 15 H2 ET34", nullptr, -1,
+         nullptr, Qt::NoArrow},
         {Kind::FitLabel, "lblMaulweiteText", {16, 192, 79, 16}, Tahoma, 13, false, "Maulweite: 6\"", nullptr, -1,
          nullptr, Qt::NoArrow},
         {Kind::FitLabel, "lblDurchmesser", {16, 216, 103, 16}, Tahoma, 13, false, "Durchmesser: 15\"", nullptr, -1,
@@ -260,7 +265,7 @@ TEST_F(PanelLayout, FramesHeaderAndSectionTitlesShowTheirColours)
     EXPECT_GT(red, 60);
     // Outside the frames the panel is white.
     EXPECT_EQ(at(3, 300), QColor(Qt::white));
-    EXPECT_EQ(at(100, 500), QColor(Qt::white));
+    EXPECT_EQ(at(100, 590), QColor(Qt::white));
     if (HasFailure())
         WriteTestImage(image, QStringLiteral("panel-colours-actual"));
 }

@@ -130,8 +130,8 @@ TEST_F(PanelText, EveryTextIsDrawnAtTheScreensScale)
         EXPECT_NEAR(ink.height(), reference.height() * dpr, dpr + 1.0);
         EXPECT_NEAR(ink.width(), reference.width() * dpr, dpr + 1.0);
     }
-    // Fifteen labels, the two zoom faces and the push buttons' captions.
-    EXPECT_EQ(texts, 15 + 2 + 21);
+    // Seventeen labels, the two zoom faces and the push buttons' captions.
+    EXPECT_EQ(texts, 17 + 2 + 21);
 }
 
 TEST_F(PanelText, HeaderIsDrawnInABoldFace)
