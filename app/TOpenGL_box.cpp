@@ -1,16 +1,22 @@
 #include "ct_ogl1.h"
 
 #include "ErrorDialog.h"
+#include "FrameReadback.h"
 #include "FrameRenderer.h"
 #include "GLBinding.h"
 #include "GLView.h"
 #include "InitialGLState.h"
 #include "Unit1.h"
+#include "ViewCommands.h"
 #include "WheelList.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScreen>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int PanelWidth = 200;
@@ -32,11 +38,20 @@ TOpenGL_box::TOpenGL_box()
 
     FrameSteuerung1 = new TFrameSteuerung(Wheel, *this, this);
     FrameSteuerung1->move(0, 0);
-    GLWindow = new GLView([this] { HandlePaint(); });
+    Commands = new ViewCommands(*this);
+    GLWindow = new GLView([this] { HandlePaint(); }, *Commands);
     // The container is a native child that stacks above its siblings, so it
     // covers only the area right of the panel.
     ViewContainer = QWidget::createWindowContainer(GLWindow, this);
     ViewContainer->setObjectName("GLViewContainer");
+    // It holds the keyboard focus for the view, between the panel's last
+    // button and its first, and passes the view's keys on.
+    ViewContainer->setFocusPolicy(Qt::StrongFocus);
+    ViewContainer->installEventFilter(this);
+    setTabOrder(FrameSteuerung1->LastInTabOrder(), ViewContainer);
+    setTabOrder(ViewContainer, FrameSteuerung1->FirstInTabOrder());
+    ViewContainer->setAccessibleName(QStringLiteral("Ansicht der Felge"));
+    connect(this, &TOpenGL_box::WheelListBuilt, Commands, &ViewCommands::DescribeView);
     // The view goes on screen only once its pixel format is set.
     ViewContainer->hide();
 
@@ -56,6 +71,7 @@ void TOpenGL_box::FormCreate()
 {
     FrameSteuerung1->resize(PanelWidth, height());
     SetInitialConfig(Wheel);
+    Commands->DescribeView();
 }
 
 void TOpenGL_box::setVisible(bool visible)
@@ -88,6 +104,7 @@ void TOpenGL_box::FormCreateGL()
     Described = DescribePixelFormat(DeviceContext, GLContext);
 
     SetupInitialGLState(Wheel);
+    StartRotMatrix = Wheel.RotMatrix;
     Wheel.AspectRatio = static_cast<double>(width()) / height();
     // No resize arrives once the context exists, so the viewport the resize
     // handler would set is put in place here.
@@ -176,6 +193,24 @@ void TOpenGL_box::FitOuterSize()
 
 bool TOpenGL_box::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ViewContainer) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return GLWindow->HandleKey(*static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+            // The focus frame comes and goes with a frame of its own. The
+            // container would hand the focus on to the view's window, which
+            // takes none, so that Tab keeps working from here.
+            RenderScene();
+            return true;
+        case QEvent::FocusOut:
+            RenderScene();
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     // A window manager frames the window before the server exposes it.
     if (watched == windowHandle() && event->type() == QEvent::Expose)
         FitOuterSize();
@@ -197,6 +232,30 @@ void TOpenGL_box::BuildWheelList()
 
 void TOpenGL_box::RenderScene()
 {
+    DrawAndPresent(nullptr);
+}
+
+QImage TOpenGL_box::GrabFrame()
+{
+    QImage picture;
+    DrawAndPresent(&picture);
+    return picture;
+}
+
+QSize TOpenGL_box::ViewPixelSize() const
+{
+    const qreal ratio = GLWindow->devicePixelRatio();
+    return {static_cast<int>(std::lround(GLWindow->width() * ratio)),
+            static_cast<int>(std::lround(GLWindow->height() * ratio))};
+}
+
+bool TOpenGL_box::ViewHasFocus() const
+{
+    return ViewContainer->hasFocus() && isActiveWindow();
+}
+
+void TOpenGL_box::DrawAndPresent(QImage* picture)
+{
     // A paint that arrives while the error dialog holds a frame open is served
     // by that frame's swap.
     if (!GLContext || FrameOpen || !MakeCurrent(DeviceContext, GLContext))
@@ -207,10 +266,50 @@ void TOpenGL_box::RenderScene()
         MakeCurrent(DeviceContext, GLContext);
     }
     emit FrameDrawn();
+    const QSize pixels = ViewPixelSize();
+    if (picture)
+        *picture = ReadBackBuffer(pixels);
+    if (ViewHasFocus())
+        DrawFocusFrame(pixels.width(), pixels.height(), static_cast<int>(std::lround(2 * GLWindow->devicePixelRatio())));
     const bool presented = SwapBuffers(DeviceContext, GLContext);
     FrameOpen = false;
     if (presented)
         emit FramePresented();
+}
+
+int TOpenGL_box::LargestPrintWidth()
+{
+    const QSize view = ViewPixelSize();
+    if (!GLContext || view.isEmpty() || !MakeCurrent(DeviceContext, GLContext))
+        return 0;
+    // The viewport spans the whole client area, wider than the picture.
+    const OffscreenLimits limits = QueryOffscreenLimits();
+    const double ratio = GLWindow->devicePixelRatio();
+    const double scale = std::min({static_cast<double>(limits.side) / std::max(view.width(), view.height()),
+                                   limits.viewportWidth / (width() * ratio),
+                                   limits.viewportHeight / (height() * ratio)});
+    return static_cast<int>(std::floor(view.width() * scale));
+}
+
+QImage TOpenGL_box::DrawPrintFrame(int width)
+{
+    const QSize view = ViewPixelSize();
+    if (view.isEmpty() || width <= 0 || width > LargestPrintWidth() || FrameOpen)
+        return {};
+    // The whole client area scaled alike, shifted under the panel as on
+    // screen: the same framing at more pixels.
+    const double scale = static_cast<double>(width) / view.width();
+    const QSize pixels(width, static_cast<int>(std::lround(view.height() * scale)));
+    const double ratio = GLWindow->devicePixelRatio() * scale;
+    FrameOpen = true;
+    GLenum error = GL_NO_ERROR;
+    QImage picture = DrawOffscreen(pixels, [&] {
+        SetFrameViewport(this->width(), height(), PanelWidth, ratio);
+        error = DrawFrame(Wheel);
+    });
+    SetViewport();
+    FrameOpen = false;
+    return error == GL_NO_ERROR ? picture : QImage();
 }
 
 void TOpenGL_box::FormDestroy()

@@ -4,11 +4,14 @@
 #include "SceneHost.h"
 #include "WheelConfig.h"
 
+#include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <cstdint>
 
 class GLView;
+class ViewCommands;
 class QOpenGLContext;
 class QWindow;
 class TFrameSteuerung;
@@ -32,6 +35,23 @@ public:
     std::uint32_t Palette() const { return PaletteHandle; }
     // The pixel format the view was given.
     const PixelFormatDescription& DescribedFormat() const { return Described; }
+    // The widget that holds the view in the panel's tab chain.
+    QWidget* ViewWidget() const { return ViewContainer; }
+    // The orientation captured from GL at start-up.
+    const std::array<float, 16>& StartRotation() const { return StartRotMatrix; }
+
+    // The view's size in device pixels.
+    QSize ViewPixelSize() const;
+    // One frame, drawn and presented as any other, read back before it is
+    // presented: the picture the view shows, without its focus frame. Null
+    // when no frame can be drawn.
+    QImage GrabFrame();
+    // The view's picture at a larger width, the height in proportion, with
+    // the same framing and list, drawn off screen. Null when the GL cannot
+    // hold it.
+    QImage DrawPrintFrame(int width);
+    // The widest picture DrawPrintFrame can draw here; 0 without GL.
+    int LargestPrintWidth();
 
     void setVisible(bool visible) override;
 
@@ -60,11 +80,15 @@ private:
     void SetViewport();
     void PlaceOnScreen();
     void FitOuterSize();
+    void DrawAndPresent(QImage* picture);
+    bool ViewHasFocus() const;
 
     WheelConfig Wheel;
     TFrameSteuerung* FrameSteuerung1 = nullptr;
     GLView* GLWindow = nullptr;
     QWidget* ViewContainer = nullptr;
+    ViewCommands* Commands = nullptr;
+    std::array<float, 16> StartRotMatrix{};
 
     QWindow* DeviceContext = nullptr;
     QOpenGLContext* GLContext = nullptr;

@@ -83,6 +83,45 @@ GLenum DrawFrame(WheelConfig& c)
     return glGetError();
 }
 
+void DrawFocusFrame(int viewWidth, int viewHeight, int thickness)
+{
+    glPushAttrib(GL_ENABLE_BIT | GL_VIEWPORT_BIT | GL_POLYGON_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CLIP_PLANE0);
+    glDisable(GL_CULL_FACE);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glViewport(0, 0, viewWidth, viewHeight);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, viewWidth, 0.0, viewHeight, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+
+    // The highlight orange, which the blue background sets off on every edge.
+    glColor4f(1.0f, 0.5f, 0.0f, 1.0f);
+    const auto band = [](int x, int y, int w, int h) {
+        glVertex2i(x, y);
+        glVertex2i(x + w, y);
+        glVertex2i(x + w, y + h);
+        glVertex2i(x, y + h);
+    };
+    glBegin(GL_QUADS);
+    band(0, 0, viewWidth, thickness);
+    band(0, viewHeight - thickness, viewWidth, thickness);
+    band(0, thickness, thickness, viewHeight - 2 * thickness);
+    band(viewWidth - thickness, thickness, thickness, viewHeight - 2 * thickness);
+    glEnd();
+
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
+}
+
 void RecordUnseen(const std::function<void()>& record)
 {
     glEnable(GL_SCISSOR_TEST);

@@ -11,6 +11,11 @@ struct WheelConfig;
 // wheel list. Returns the GL error state read once at the end of the frame.
 GLenum DrawFrame(WheelConfig& c);
 
+// A frame of the given thickness along the edges of the view, in device
+// pixels, that shows the view has the keyboard focus. Drawn over a finished
+// frame; leaves the frame's state as it found it.
+void DrawFocusFrame(int viewWidth, int viewHeight, int thickness);
+
 // Runs a compile-and-execute recording without rasterising what it draws:
 // the next frame clears that drawing away unseen, so an empty scissor box
 // stops it before any fragment. What the recording records and the state it

@@ -1,14 +1,37 @@
 #include "GLView.h"
 
 #include "GLBinding.h"
+#include "ViewInput.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QExposeEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
 
-GLView::GLView(std::function<void()> paint)
+namespace {
+
+// Posted behind the motion events already queued, so that it runs once they
+// have all been summed up.
+const QEvent::Type DragFrameEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
+
+// One notch of a common mouse wheel, in eighths of a degree.
+constexpr int NotchDelta = 120;
+// Touchpads that report only pixels: this many logical pixels make a notch.
+constexpr int PixelsPerNotch = 60;
+
+}  // namespace
+
+GLView::GLView(std::function<void()> paint, ViewInput& input)
     : Paint(std::move(paint))
+    , Input(input)
 {
     setSurfaceType(QSurface::OpenGLSurface);
+    // The keyboard focus stays with the main window, whose focus widget for
+    // the view passes its keys here: a native child that took the focus
+    // itself would keep Tab from ever reaching the panel again.
+    setFlag(Qt::WindowDoesNotAcceptFocus);
 }
 
 void GLView::exposeEvent(QExposeEvent*)
@@ -27,5 +50,104 @@ bool GLView::event(QEvent* event)
             Paint();
         return true;
     }
+    if (event->type() == DragFrameEvent) {
+        DrawPendingDrag();
+        return true;
+    }
     return QWindow::event(event);
+}
+
+void GLView::mousePressEvent(QMouseEvent* event)
+{
+    Input.ViewPressed();
+    if (event->button() == Qt::LeftButton) {
+        Dragging = true;
+        LastPointer = event->position();
+    } else if (event->button() == Qt::RightButton) {
+        Input.ViewMenuRequested(event->globalPosition().toPoint());
+    }
+    event->accept();
+}
+
+void GLView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!Dragging || !(event->buttons() & Qt::LeftButton))
+        return;
+    PendingDrag += event->position() - LastPointer;
+    LastPointer = event->position();
+    if (!DragFramePosted && !PendingDrag.isNull()) {
+        DragFramePosted = true;
+        QCoreApplication::postEvent(this, new QEvent(DragFrameEvent));
+    }
+}
+
+void GLView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        Dragging = false;
+}
+
+void GLView::DrawPendingDrag()
+{
+    DragFramePosted = false;
+    const QPointF drag = PendingDrag;
+    PendingDrag = {};
+    if (!drag.isNull())
+        Input.ViewDragged(drag.x(), drag.y());
+}
+
+void GLView::wheelEvent(QWheelEvent* event)
+{
+    // Fine wheels and touchpads report parts of a notch; they add up. The
+    // angle is used whenever given, so that no turn counts twice.
+    const int delta = event->angleDelta().y() != 0 || event->pixelDelta().isNull()
+                          ? event->angleDelta().y()
+                          : event->pixelDelta().y() * NotchDelta / PixelsPerNotch;
+    WheelRemainder += delta;
+    // Turned away from the user: closer, as the "vergrößern" button.
+    for (; WheelRemainder >= NotchDelta; WheelRemainder -= NotchDelta)
+        Input.ViewStepped(ViewStep::ZoomIn);
+    for (; WheelRemainder <= -NotchDelta; WheelRemainder += NotchDelta)
+        Input.ViewStepped(ViewStep::ZoomOut);
+    event->accept();
+}
+
+bool GLView::HandleKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier) {
+        switch (event.key()) {
+        case Qt::Key_Plus:
+            Input.ViewStepped(ViewStep::ZoomIn);
+            return true;
+        case Qt::Key_Minus:
+            Input.ViewStepped(ViewStep::ZoomOut);
+            return true;
+        default:
+            break;
+        }
+    }
+    if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
+        Input.ViewMenuRequested(mapToGlobal(QPoint(width() / 2, height() / 2)));
+        return true;
+    }
+    if (modifiers == Qt::NoModifier) {
+        switch (event.key()) {
+        case Qt::Key_Up:
+            Input.ViewStepped(ViewStep::RotateUp);
+            return true;
+        case Qt::Key_Down:
+            Input.ViewStepped(ViewStep::RotateDown);
+            return true;
+        case Qt::Key_Left:
+            Input.ViewStepped(ViewStep::RotateLeft);
+            return true;
+        case Qt::Key_Right:
+            Input.ViewStepped(ViewStep::RotateRight);
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
 }

@@ -1,20 +1,43 @@
 #pragma once
 
+#include <QPointF>
 #include <QWindow>
 
 #include <functional>
 
+class ViewInput;
+
 // The native window the GL view draws on. It paints when it is exposed, or
 // when an update is asked for while it can present; the owner decides what a
-// paint draws.
+// paint draws. Mouse, wheel and key events become plain commands for the
+// owner; keys reach it from whichever widget holds the focus for the view.
 class GLView : public QWindow {
 public:
-    explicit GLView(std::function<void()> paint);
+    GLView(std::function<void()> paint, ViewInput& input);
+
+    // Handles a key meant for the view; false when it is not one of the view's.
+    bool HandleKey(const QKeyEvent& event);
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
     bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void DrawPendingDrag();
+
     std::function<void()> Paint;
+    ViewInput& Input;
+
+    bool Dragging = false;
+    QPointF LastPointer;
+    // Motion read since the last drag frame; drawn once the events queued
+    // behind it are read too, so that a slow frame never builds a backlog.
+    QPointF PendingDrag;
+    bool DragFramePosted = false;
+    // Wheel travel short of a whole notch, in eighths of a degree.
+    int WheelRemainder = 0;
 };

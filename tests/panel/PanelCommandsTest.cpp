@@ -1,5 +1,7 @@
 #include "PanelTestSupport.h"
 
+#include "ConfigInvariants.h"
+
 #include "FrameCapture.h"
 #include "Unit1.h"
 
@@ -33,28 +35,17 @@ std::map<QString, QString> Captions(const QWidget* panel)
 
 }  // namespace
 
-TEST_F(PanelCommands, ViewButtonsDrawOneFrameAndEveryOtherButtonRebuildsOnceAndDraws)
+TEST_F(PanelCommands, EachButtonAppliesItsRuleThenRebuildsOnceAndDrawsOrOnlyDraws)
 {
-    struct Expectation {
-        const char* name;
-        bool rebuilds;
-    };
-    const Expectation controls[] = {
-        {"SpeedButton6", false}, {"SpeedButton5", false}, {"SpeedButton1", false},
-        {"SpeedButton2", false}, {"SpeedButton3", false}, {"SpeedButton4", false},
-        {"btnSchnitt", true}, {"btnStyle", true}, {"btnMaulweitePlus", true},
-        {"btnMaulweiteMinus", true}, {"btnShowMaulweite", true}, {"btnDurchmesserPlus", true},
-        {"btnDurchmesserMinus", true}, {"btnShowDurchmesser", true}, {"btnEinpresstiefePlus", true},
-        {"btnEinpresstiefeMinus", true}, {"btnShowEinpresstiefe", true}, {"btnLochkreisePlus", true},
-        {"btnLochkreiseMinus", true}, {"btnColorFelgenschuessel", true}, {"btnColorFelgenhorn", true},
-        {"btnColorFelgenschulter", true}, {"btnStyleHump", true}, {"btnColorHump", true},
-        {"btnStyleFelgenbett", true}, {"btnColorFelgenbett", true}, {"btnColorRadschuessel", true},
-    };
-    for (const Expectation& c : controls) {
+    for (const Control& c : kControls) {
+        WheelConfig expected = box->Config();
+        c.rule(expected);
         const ClickEffect effect = Click(c.name);
         EXPECT_EQ(effect.rebuilds, c.rebuilds ? 1 : 0) << c.name;
         EXPECT_EQ(effect.frames, 1) << c.name;
         EXPECT_EQ(box->Config().RotAngle, 0.0f) << c.name << ": the frame consumes a pending rotation";
+        // What the frame and the rebuild write aside, the click did what its rule does.
+        EXPECT_EQ(ChangedGroups(expected, box->Config()) & ~(kRotation | kFrameState), 0u) << c.name;
     }
 }
 
@@ -301,4 +292,30 @@ TEST_F(PanelCommands, ValueLabelsReportTheirCurrentTextToAssistiveTools)
     QAccessibleInterface* section = QAccessible::queryAccessibleInterface(Button("btnSchnitt"));
     Click("btnSchnitt");
     EXPECT_EQ(section->text(QAccessible::Name), QStringLiteral("Volldarstellung"));
+}
+
+TEST_F(PanelCommands, MarkingAndTheViewsDescriptionFollowTheCommandsThatChangeThem)
+{
+    DefaultLocaleScope locale(German);
+    const auto description = [this] { return box->ViewWidget()->accessibleDescription().toStdString(); };
+    EXPECT_EQ(LabelText("lblFelgenbezeichnung"), QStringLiteral("6J x 15 H2 ET34"));
+    EXPECT_EQ(description(),
+              "Felge 6J x 15 H2 ET34 mit 4 Radbolzen, Tiefbett, Hump vorn und hinten. Hervorgehoben: nichts.");
+
+    const std::pair<const char*, const char*> steps[] = {
+        {"btnMaulweitePlus", "6,5J x 15 H2 ET34"},  {"btnStyleFelgenbett", "6,5J - 15 H2 ET34"},
+        {"btnStyleHump", "6,5J - 15 H ET34"},       {"btnDurchmesserMinus", "6,5J - 14 H ET34"},
+        {"btnEinpresstiefeMinus", "6,5J - 14 H ET33"}, {"btnColorFelgenhorn", "6,5J - 14 H ET33"},
+        {"btnShowDurchmesser", "6,5J - 14 H ET33"},
+    };
+    for (const auto& [button, marking] : steps) {
+        Click(button);
+        EXPECT_EQ(LabelText("lblFelgenbezeichnung"), QString::fromUtf8(marking)) << button;
+        EXPECT_EQ(description().rfind(std::string("Felge ") + marking + " ", 0), 0u) << button;
+    }
+    EXPECT_NE(description().find("Hervorgehoben: Felgenhorn. Bemaßt: Durchmesser 14 Zoll."), std::string::npos)
+        << description();
+    // A view command changes neither.
+    Click("SpeedButton4");
+    EXPECT_EQ(LabelText("lblFelgenbezeichnung"), QStringLiteral("6,5J - 14 H ET33"));
 }

@@ -6,9 +6,14 @@
 DialogCounter::DialogCounter()
 {
     QObject::connect(&Poll, &QTimer::timeout, [this] {
-        if (auto* dialog = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++Dialogs;
-            dialog->accept();
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            Texts << box->text();
+            box->accept();
+        } else if (modal && modal->isVisible() && !Answers.empty()) {
+            const auto answer = std::move(Answers.front());
+            Answers.pop_front();
+            answer(modal);
         }
     });
     Poll.start(10);

@@ -1,16 +1,30 @@
 #pragma once
 
+#include <QStringList>
 #include <QTimer>
 
-// Answers every modal message box with OK as soon as it opens, and counts
-// them: a GL error found after a frame opens one, and unanswered it would
-// hold the test.
+#include <deque>
+#include <functional>
+
+class QWidget;
+
+// Answers the program's modal dialogs as a user would. Every message box is
+// answered with OK as soon as it opens, and counted with its text: a GL error
+// found after a frame opens one, and unanswered it would hold the test. Any
+// other modal dialog (a file dialog, a question) gets the next of the
+// answers queued for it.
 class DialogCounter {
 public:
     DialogCounter();
-    int Count() const { return Dialogs; }
+    int Count() const { return static_cast<int>(Texts.size()); }
+    const QStringList& MessageTexts() const { return Texts; }
+
+    // Queues the answer for the next dialog that is not a message box.
+    void Answer(std::function<void(QWidget* dialog)> answer) { Answers.push_back(std::move(answer)); }
+    bool AllAnswered() const { return Answers.empty(); }
 
 private:
     QTimer Poll;
-    int Dialogs = 0;
+    QStringList Texts;
+    std::deque<std::function<void(QWidget*)>> Answers;
 };

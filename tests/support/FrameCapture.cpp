@@ -4,6 +4,7 @@
 #include "GLView.h"
 #include "ct_ogl1.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,18 @@ bool ShowAndExpose(TOpenGL_box& box)
     box.show();
     return box.HasGLContext() && QTest::qWaitForWindowExposed(&box, 5000) &&
            QTest::qWaitFor([&box] { return CanPresent(box.View()); }, 5000);
+}
+
+bool ActivateForKeys(QWidget& window)
+{
+    window.activateWindow();
+    // Only an X server activates on request; a Wayland compositor decides
+    // itself, and a headless one without a keyboard never does.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        QTest::qWaitForWindowActive(&window, 2000);
+    if (!window.isActiveWindow())
+        QApplication::setActiveWindow(&window);
+    return window.isActiveWindow();
 }
 
 QImage CaptureFrame(TOpenGL_box& box)

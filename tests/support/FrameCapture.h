@@ -4,11 +4,17 @@
 #include <QImage>
 #include <QString>
 
+class QWidget;
 class TOpenGL_box;
 
 // Shows the window at its start-up size, which gives the view its GL, and
 // waits until it is on screen and the view can present frames.
 bool ShowAndExpose(TOpenGL_box& box);
+
+// Makes the window the active one, so that keys reach its focus widget. A
+// compositor without a keyboard activates no window; then the activation is
+// taken in-process.
+bool ActivateForKeys(QWidget& window);
 
 // Draws one frame through RenderScene and returns the back buffer as it is
 // about to be presented, in device pixels of the view (top row first).

@@ -1,0 +1,149 @@
+#include "PictureActions.h"
+
+#include "PictureFile.h"
+#include "QtTexts.h"
+#include "RimMarking.h"
+#include "ct_ogl1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace {
+
+const QString SaveTitle = QStringLiteral("Bild speichern");
+const QString PrintTitle = QStringLiteral("Bild in Druckgröße speichern");
+// Wide enough for a poster, small enough to stay within the memory of an
+// ordinary desktop while it is drawn, read back and written.
+constexpr int PrintWidthCap = 8192;
+constexpr int SuggestedPrintWidth = 3840;
+
+void Refuse(QWidget* parent, const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("PictureMessage"));
+    box.exec();
+}
+
+}  // namespace
+
+PictureActions::PictureActions(TOpenGL_box& box)
+    : Box(box)
+{
+}
+
+QString PictureActions::Marking() const
+{
+    return QString::fromStdString(RimMarking(Box.Config(), QLocale().decimalPoint().toStdString()));
+}
+
+void PictureActions::Save()
+{
+    // The picture as the command finds it, before any dialog covers the view.
+    const QImage picture = Box.GrabFrame();
+    if (picture.isNull()) {
+        Refuse(&Box, SaveTitle, QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
+        return;
+    }
+    const QString path = AskForPath(SaveTitle);
+    if (!path.isEmpty())
+        Write(picture, path, SaveTitle);
+}
+
+int PictureActions::SmallestPrintWidth() const
+{
+    return Box.ViewPixelSize().width();
+}
+
+int PictureActions::LargestPrintWidth() const
+{
+    return std::min(PrintWidthCap, Box.LargestPrintWidth());
+}
+
+void PictureActions::SavePrintSize()
+{
+    LoadQtTexts();
+    const int smallest = SmallestPrintWidth();
+    const int largest = LargestPrintWidth();
+    if (largest < smallest) {
+        Refuse(&Box, PrintTitle, QStringLiteral("Die Grafik kann kein größeres Bild als die Ansicht erzeugen."));
+        return;
+    }
+    QInputDialog ask(&Box);
+    ask.setObjectName(QStringLiteral("PrintWidthDialog"));
+    ask.setWindowTitle(PrintTitle);
+    ask.setLabelText(QStringLiteral("Breite in Pixeln (die Höhe folgt der Ansicht):"));
+    ask.setInputMode(QInputDialog::IntInput);
+    ask.setIntRange(smallest, largest);
+    ask.setIntValue(std::clamp(SuggestedPrintWidth, smallest, largest));
+    ask.setIntStep(10);
+    if (ask.exec() != QDialog::Accepted)
+        return;
+    const int width = ask.intValue();
+    const QString path = AskForPath(PrintTitle);
+    if (path.isEmpty())
+        return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QImage picture = Box.DrawPrintFrame(width);
+    QApplication::restoreOverrideCursor();
+    if (picture.isNull()) {
+        Refuse(&Box, PrintTitle,
+               QStringLiteral("Ein Bild von %1 Pixeln Breite konnte nicht erzeugt werden.").arg(width));
+        return;
+    }
+    Write(picture, path, PrintTitle);
+}
+
+void PictureActions::Copy()
+{
+    const QImage picture = Box.GrabFrame();
+    if (picture.isNull()) {
+        Refuse(&Box, QStringLiteral("Bild kopieren"), QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
+        return;
+    }
+    QGuiApplication::clipboard()->setImage(picture);
+}
+
+QString PictureActions::AskForPath(const QString& title)
+{
+    LoadQtTexts();
+    if (Folder.isEmpty() || !QFileInfo(Folder).isDir()) {
+        Folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QFileInfo(Folder).isDir())
+            Folder = QDir::homePath();
+    }
+    QFileDialog dialog(&Box, title);
+    dialog.setObjectName(QStringLiteral("PictureFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PNG-Bilder (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.setDirectory(Folder);
+    dialog.selectFile(Marking() + QStringLiteral(".png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    Folder = QFileInfo(path).absolutePath();
+    return path;
+}
+
+void PictureActions::Write(const QImage& picture, const QString& path, const QString& title)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString cause = WritePicture(picture, path, Marking());
+    QApplication::restoreOverrideCursor();
+    if (cause.isEmpty())
+        return;
+    Refuse(&Box, title,
+           QStringLiteral("Das Bild konnte nicht im Ordner „%1“ gespeichert werden: %2.")
+               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), cause));
+}

@@ -1,0 +1,103 @@
+#include "ViewCommands.h"
+
+#include "ControlsHelp.h"
+#include "GLView.h"
+#include "PictureActions.h"
+#include "QtTexts.h"
+#include "RimMarking.h"
+#include "WheelRules.h"
+#include "ct_ogl1.h"
+
+#include <QAction>
+#include <QLocale>
+#include <QMenu>
+
+ViewCommands::ViewCommands(TOpenGL_box& box)
+    : QObject(&box)
+    , Box(box)
+    , Pictures(std::make_unique<PictureActions>(box))
+    , ContextMenu(new QMenu(&box))
+{
+    ContextMenu->setObjectName(QStringLiteral("ViewMenu"));
+    PictureActions& pictures = *Pictures;
+    AddAction(QStringLiteral("Bild speichern …"), QKeySequence::Save, [&pictures] { pictures.Save(); });
+    AddAction(QStringLiteral("Bild kopieren"), QKeySequence::Copy, [&pictures] { pictures.Copy(); });
+    AddAction(QStringLiteral("Bild in Druckgröße speichern …"), {}, [&pictures] { pictures.SavePrintSize(); });
+    ContextMenu->addSeparator();
+    AddAction(QStringLiteral("vergrößern"), QKeySequence::ZoomIn, [this] { ViewStepped(ViewStep::ZoomIn); });
+    AddAction(QStringLiteral("verkleinern"), QKeySequence::ZoomOut, [this] { ViewStepped(ViewStep::ZoomOut); });
+    AddAction(QStringLiteral("Ansicht zurücksetzen"), Qt::Key_Home, [this] { ResetView(); });
+    ContextMenu->addSeparator();
+    AddAction(QStringLiteral("Bedienung …"), QKeySequence::HelpContents, [&box] { ShowControlsHelp(&box); });
+}
+
+ViewCommands::~ViewCommands() = default;
+
+void ViewCommands::AddAction(const QString& text, const QKeySequence& shortcut, const std::function<void()>& command)
+{
+    // On the window, so that its shortcut works wherever the focus is in it.
+    auto* action = new QAction(text, &Box);
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, command);
+    Box.addAction(action);
+    ContextMenu->addAction(action);
+}
+
+void ViewCommands::ViewDragged(double dx, double dy)
+{
+    DragRotate(Box.Config(), dx, dy, Box.View()->height());
+    Box.RenderScene();
+}
+
+void ViewCommands::ViewStepped(ViewStep step)
+{
+    WheelConfig& c = Box.Config();
+    switch (step) {
+    case ViewStep::RotateUp:
+        RotateUp(c);
+        break;
+    case ViewStep::RotateDown:
+        RotateDown(c);
+        break;
+    case ViewStep::RotateLeft:
+        RotateLeft(c);
+        break;
+    case ViewStep::RotateRight:
+        RotateRight(c);
+        break;
+    case ViewStep::ZoomIn:
+        ZoomIn(c);
+        break;
+    case ViewStep::ZoomOut:
+        ZoomOut(c);
+        break;
+    }
+    Box.RenderScene();
+}
+
+void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
+{
+    LoadQtTexts();
+    ContextMenu->popup(globalPosition);
+}
+
+void ViewCommands::ViewPressed()
+{
+    QWidget* view = Box.ViewWidget();
+    if (!Box.isActiveWindow())
+        Box.activateWindow();
+    if (!view->hasFocus())
+        view->setFocus(Qt::MouseFocusReason);
+}
+
+void ViewCommands::ResetView()
+{
+    ::ResetView(Box.Config(), Box.StartRotation());
+    Box.RenderScene();
+}
+
+void ViewCommands::DescribeView()
+{
+    const std::string text = ViewDescription(Box.Config(), QLocale().decimalPoint().toStdString());
+    Box.ViewWidget()->setAccessibleDescription(QString::fromStdString(text));
+}

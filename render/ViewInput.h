@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+
+// The steps a key or a wheel notch over the view asks for; each is one step
+// of a view button.
+enum class ViewStep { RotateUp, RotateDown, RotateLeft, RotateRight, ZoomIn, ZoomOut };
+
+// What the view's window hands on once the window system's events are read:
+// plain commands for the owner to apply and draw.
+class ViewInput {
+public:
+    virtual ~ViewInput() = default;
+    // A left-button drag, in logical pixels (x right, y down), summed over the
+    // motion since the last frame.
+    virtual void ViewDragged(double dx, double dy) = 0;
+    virtual void ViewStepped(ViewStep step) = 0;
+    // The context menu, at a point in global logical coordinates.
+    virtual void ViewMenuRequested(const QPoint& globalPosition) = 0;
+    // A press in the view: it takes the keyboard focus.
+    virtual void ViewPressed() = 0;
+};

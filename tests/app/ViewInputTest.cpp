@@ -1,0 +1,302 @@
+// The view in the hand: drags, wheel notches and keys do what the panel's
+// view buttons do, through the same rules, one frame a step.
+
+#include "ConfigInvariants.h"
+#include "FrameCapture.h"
+#include "GLView.h"
+#include "ImageCompare.h"
+#include "Unit1.h"
+#include "ct_ogl1.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+class ViewInput : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        box = std::make_unique<TOpenGL_box>();
+        ASSERT_TRUE(ShowAndExpose(*box));
+        ASSERT_TRUE(ActivateForKeys(*box));
+        // Paints still queued from showing the window must not count.
+        QCoreApplication::processEvents();
+        start = CaptureFrame(*box);
+    }
+
+    GLView* View() const { return box->View(); }
+    QPoint Centre() const { return QPoint(View()->width() / 2, View()->height() / 2); }
+
+    // The frames presented while the action and the events it queued ran.
+    int FramesOf(const std::function<void()>& action)
+    {
+        QSignalSpy frames(box.get(), &TOpenGL_box::FramePresented);
+        action();
+        QCoreApplication::processEvents();
+        return static_cast<int>(frames.count());
+    }
+
+    // A left-button drag through the given offsets from the centre, pressed
+    // at the first, the view focused beforehand. The motion is read one event at a time when
+    // `eachAlone`; otherwise all of it arrives before the view gets to draw.
+    int Drag(const std::vector<QPoint>& path, bool eachAlone)
+    {
+        FocusView();
+        return FramesOf([&] {
+            Mouse(QEvent::MouseButtonPress, Centre() + path.front(), Qt::LeftButton);
+            for (std::size_t i = 1; i < path.size(); ++i) {
+                Mouse(QEvent::MouseMove, Centre() + path[i], Qt::NoButton);
+                if (eachAlone)
+                    QCoreApplication::processEvents();
+            }
+            Mouse(QEvent::MouseButtonRelease, Centre() + path.back(), Qt::LeftButton);
+        });
+    }
+
+    // Straight to the view, without reading the events it queues.
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button)
+    {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, View()->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(View(), &event);
+    }
+
+    void Wheel(QPoint angle, QPoint pixels = {})
+    {
+        QWheelEvent event(Centre(), View()->mapToGlobal(QPointF(Centre())), pixels, angle, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(View(), &event);
+    }
+
+    // A key as the keyboard sends it, to whatever holds the focus.
+    void Key(int key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false)
+    {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr) << "nothing holds the keyboard focus";
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(), autoRepeat);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers, QString(), autoRepeat);
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+    }
+
+    void FocusView()
+    {
+        QTest::mouseClick(View(), Qt::LeftButton, {}, Centre());
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(box->ViewWidget()->hasFocus());
+    }
+
+    void Home()
+    {
+        Key(Qt::Key_Home);
+        ASSERT_EQ(box->Config().RotMatrix, box->StartRotation());
+        ASSERT_EQ(box->Config().ZoomExtent, 20.0f);
+    }
+
+    std::unique_ptr<TOpenGL_box> box;
+    QImage start;
+};
+
+TEST_F(ViewInput, DragRightAndBackReturnsTheStartPictureOneFrameAMotion)
+{
+    std::vector<QPoint> there;
+    for (int x = 0; x <= 140; x += 20)
+        there.emplace_back(x, 0);
+    ASSERT_EQ(Drag(there, true), static_cast<int>(there.size()) - 1);
+    const QImage turned = CaptureFrame(*box);
+    EXPECT_FALSE(ImagesMatch(turned, start, QStringLiteral("drag-turned"), 8, 1000)) << "the drag turned nothing";
+
+    const std::vector<QPoint> back(there.rbegin(), there.rend());
+    ASSERT_EQ(Drag(back, true), static_cast<int>(back.size()) - 1);
+    // Turned there and back in single precision: a few edge pixels may flip.
+    EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), start, QStringLiteral("drag-there-and-back"), 2, 20));
+}
+
+TEST_F(ViewInput, MotionQueuedBehindAFrameIsDrawnInOneFrameAsTheSameRotationSetDirectly)
+{
+    const std::vector<QPoint> path{{0, 0}, {10, -5}, {30, -10}, {45, -20}, {70, -30}, {90, -40}};
+    EXPECT_EQ(Drag(path, false), 1);
+    const QImage dragged = CaptureFrame(*box);
+
+    TOpenGL_box direct;
+    ASSERT_TRUE(ShowAndExpose(direct));
+    DragRotate(direct.Config(), 90, -40, direct.View()->height());
+    const QImage set = CaptureFrame(direct);
+    EXPECT_TRUE(ImagesMatch(dragged, set, QStringLiteral("drag-against-rotation-set-directly")));
+    // A drag across the view's height turns the model half a turn.
+    TOpenGL_box halfTurn;
+    ASSERT_TRUE(ShowAndExpose(halfTurn));
+    DragRotate(halfTurn.Config(), 0, halfTurn.View()->height(), halfTurn.View()->height());
+    EXPECT_FLOAT_EQ(halfTurn.Config().RotAngle, 180.0f);
+}
+
+TEST_F(ViewInput, WheelNotchesStepTheZoomAsTheButtonsDoUpToTheirBounds)
+{
+    // Away from the user: in, as "vergrößern"; past the bound, nothing.
+    for (int notch = 0; notch < 16; ++notch) {
+        WheelConfig expected = box->Config();
+        ZoomIn(expected);
+        EXPECT_EQ(FramesOf([&] { Wheel({0, 120}); }), 1) << "notch " << notch;
+        EXPECT_EQ(box->Config().ZoomExtent, expected.ZoomExtent) << "notch " << notch;
+    }
+    EXPECT_LT(box->Config().ZoomExtent, 5.0f);
+    for (int notch = 0; notch < 26; ++notch) {
+        WheelConfig expected = box->Config();
+        ZoomOut(expected);
+        Wheel({0, -120});
+        EXPECT_EQ(box->Config().ZoomExtent, expected.ZoomExtent) << "notch " << notch;
+    }
+    EXPECT_GT(box->Config().ZoomExtent, 50.0f);
+}
+
+TEST_F(ViewInput, FineWheelTravelAddsUpToWholeNotchesWithoutLosingOrDoublingOne)
+{
+    const auto steps = [this](const std::vector<QPoint>& angles, const std::vector<QPoint>& pixels) {
+        const float before = box->Config().ZoomExtent;
+        for (std::size_t i = 0; i < angles.size(); ++i)
+            Wheel(angles[i], pixels.empty() ? QPoint() : pixels[i]);
+        WheelConfig c = box->Config();
+        int n = 0;
+        for (c.ZoomExtent = before; c.ZoomExtent != box->Config().ZoomExtent && n < 10; ++n)
+            ZoomIn(c);
+        return c.ZoomExtent == box->Config().ZoomExtent ? n : -1;
+    };
+    // A fine wheel in eighths of a notch: two notches, nothing left over.
+    EXPECT_EQ(steps(std::vector<QPoint>(16, {0, 15}), {}), 2);
+    // Uneven parts: 50 + 50 makes no notch yet, the third part completes one.
+    EXPECT_EQ(steps({{0, 50}, {0, 50}}, {}), 0);
+    EXPECT_EQ(steps({{0, 20}}, {}), 1);
+    // A touchpad that gives both counts each turn once, by its angle.
+    EXPECT_EQ(steps({{0, 60}, {0, 60}}, {{0, 90}, {0, 90}}), 1);
+    // One that gives only pixels.
+    EXPECT_EQ(steps({{}, {}, {}}, {{0, 30}, {0, 20}, {0, 10}}), 1);
+}
+
+TEST_F(ViewInput, EachKeyDoesExactlyWhatItsButtonDoes)
+{
+    struct KeyButton {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        bool needsView;
+        const char* button;
+    };
+    const KeyButton keys[] = {
+        {Qt::Key_Up, {}, true, "SpeedButton1"},
+        {Qt::Key_Down, {}, true, "SpeedButton2"},
+        {Qt::Key_Left, {}, true, "SpeedButton3"},
+        {Qt::Key_Right, {}, true, "SpeedButton4"},
+        {Qt::Key_Plus, {}, true, "SpeedButton5"},
+        {Qt::Key_Minus, {}, true, "SpeedButton6"},
+        {Qt::Key_Plus, Qt::KeypadModifier, true, "SpeedButton5"},
+        {Qt::Key_Minus, Qt::KeypadModifier, true, "SpeedButton6"},
+        {Qt::Key_Plus, Qt::ControlModifier, false, "SpeedButton5"},
+        {Qt::Key_Minus, Qt::ControlModifier, false, "SpeedButton6"},
+        {Qt::Key_Plus, Qt::ControlModifier | Qt::KeypadModifier, false, "SpeedButton5"},
+    };
+    auto* somewhereElse = box->Panel()->findChild<QAbstractButton*>(QStringLiteral("btnStyle"));
+    for (const KeyButton& k : keys) {
+        SCOPED_TRACE(std::string(k.button) + (k.needsView ? " from the view" : " from the panel"));
+        if (k.needsView)
+            FocusView();
+        else
+            somewhereElse->setFocus(Qt::TabFocusReason);
+        Home();
+        // Held down, the key repeats: a step and a frame each time.
+        EXPECT_EQ(FramesOf([&] { Key(k.key, k.modifiers); }), 1);
+        EXPECT_EQ(FramesOf([&] { Key(k.key, k.modifiers, true); }), 1);
+        const WheelConfig byKey = box->Config();
+        const QImage keyed = CaptureFrame(*box);
+
+        Home();
+        QTest::mouseClick(box->Panel()->findChild<QAbstractButton*>(QLatin1String(k.button)), Qt::LeftButton);
+        QTest::mouseClick(box->Panel()->findChild<QAbstractButton*>(QLatin1String(k.button)), Qt::LeftButton);
+        EXPECT_EQ(byKey.RotMatrix, box->Config().RotMatrix);
+        EXPECT_EQ(byKey.ZoomExtent, box->Config().ZoomExtent);
+        EXPECT_TRUE(ImagesMatch(keyed, CaptureFrame(*box), QStringLiteral("key-against-%1").arg(k.button)));
+    }
+    // Without the view's focus its own keys stay with the panel's buttons.
+    somewhereElse->setFocus(Qt::TabFocusReason);
+    Home();
+    EXPECT_EQ(FramesOf([&] { Key(Qt::Key_Plus); }), 0);
+    EXPECT_EQ(box->Config().ZoomExtent, 20.0f);
+}
+
+TEST_F(ViewInput, HomeRestoresTheStartPictureWithoutTouchingTheWheel)
+{
+    FocusView();
+    Key(Qt::Key_Left);
+    Key(Qt::Key_Minus);
+    Drag({{0, 0}, {33, 17}, {60, 41}}, true);
+    Wheel({0, 360});
+    QTest::mouseClick(box->Panel()->findChild<QAbstractButton*>(QStringLiteral("btnShowEinpresstiefe")),
+                      Qt::LeftButton);
+    const WheelConfig before = box->Config();
+    EXPECT_EQ(FramesOf([&] { Key(Qt::Key_Home); }), 1);
+    EXPECT_EQ(ChangedGroups(before, box->Config()) & ~(kZoom | kRotation | kFrameState), 0u);
+    EXPECT_EQ(box->Config().WheelList, before.WheelList) << "the wheel was rebuilt";
+    EXPECT_EQ(box->Config().RotMatrix, box->StartRotation());
+    QTest::mouseClick(box->Panel()->findChild<QAbstractButton*>(QStringLiteral("btnShowEinpresstiefe")),
+                      Qt::LeftButton);
+    EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), start, QStringLiteral("home-against-start")));
+}
+
+TEST_F(ViewInput, TabLeadsBetweenTheViewAndThePanelAndEnterPressesTheFocusedButton)
+{
+    FocusView();
+    const QWidget* view = box->ViewWidget();
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), box->Panel()->FirstInTabOrder());
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), view);
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    ASSERT_EQ(QApplication::focusWidget(), box->Panel()->LastInTabOrder());
+
+    // The last button highlights the wheel disc: Enter on the main keys and
+    // on the keypad presses it once a press, as Space does.
+    QSignalSpy builds(box.get(), &TOpenGL_box::WheelListBuilt);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(box->Config().ColorRadschuessel);
+    Key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(box->Config().ColorRadschuessel);
+    Key(Qt::Key_Return, {}, true);
+    EXPECT_FALSE(box->Config().ColorRadschuessel) << "auto-repeat pressed the button";
+    EXPECT_EQ(builds.count(), 2);
+}
+
+TEST_F(ViewInput, TheViewShowsItHasTheFocusAlongItsEdgesAndNowhereElse)
+{
+    const auto onScreen = [this] {
+        QCoreApplication::processEvents();
+        return box->screen()->grabWindow(View()->winId()).toImage();
+    };
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        GTEST_SKIP() << "only an X server lets a test read back what a window shows";
+    const QImage unfocused = onScreen();
+    FocusView();
+    const QImage focused = onScreen();
+    const int w = focused.width();
+    const int h = focused.height();
+    const int edge = static_cast<int>(2 * box->View()->devicePixelRatio());
+    for (const QPoint p : {QPoint(0, h / 2), QPoint(w - 1, h / 3), QPoint(w / 2, 0), QPoint(w / 3, h - 1),
+                           QPoint(edge - 1, edge - 1)}) {
+        EXPECT_EQ(focused.pixelColor(p), QColor(255, 128, 0)) << p.x() << "," << p.y();
+        EXPECT_NE(unfocused.pixelColor(p), QColor(255, 128, 0)) << p.x() << "," << p.y();
+    }
+    // Inside the edges the picture is the one without the focus.
+    const QRect inside(edge, edge, w - 2 * edge, h - 2 * edge);
+    EXPECT_TRUE(ImagesMatch(focused.copy(inside), unfocused.copy(inside), QStringLiteral("focus-frame-inside")));
+    // The picture the program hands out has no frame.
+    EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), unfocused, QStringLiteral("focus-frame-capture"), 1));
+}
+
+}  // namespace
