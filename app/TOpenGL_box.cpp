@@ -65,6 +65,8 @@ TOpenGL_box::TOpenGL_box()
 TOpenGL_box::~TOpenGL_box()
 {
     FormDestroy();
+    // The view goes before the commands it hands its input to.
+    delete ViewContainer;
 }
 
 void TOpenGL_box::FormCreate()
@@ -285,9 +287,8 @@ int TOpenGL_box::LargestPrintWidth()
     // The viewport spans the whole client area, wider than the picture.
     const OffscreenLimits limits = QueryOffscreenLimits();
     const double ratio = GLWindow->devicePixelRatio();
-    const double scale = std::min({static_cast<double>(limits.side) / std::max(view.width(), view.height()),
-                                   limits.viewportWidth / (width() * ratio),
-                                   limits.viewportHeight / (height() * ratio)});
+    const double scale =
+        std::min(limits.viewportWidth / (width() * ratio), limits.viewportHeight / (height() * ratio));
     return static_cast<int>(std::floor(view.width() * scale));
 }
 
@@ -303,9 +304,11 @@ QImage TOpenGL_box::DrawPrintFrame(int width)
     const double ratio = GLWindow->devicePixelRatio() * scale;
     FrameOpen = true;
     GLenum error = GL_NO_ERROR;
-    QImage picture = DrawOffscreen(pixels, [&] {
-        SetFrameViewport(this->width(), height(), PanelWidth, ratio);
-        error = DrawFrame(Wheel);
+    QImage picture = DrawOffscreen(pixels, [&](QPoint tile) {
+        SetFrameViewport(this->width(), height(), PanelWidth, ratio, tile);
+        const GLenum tileError = DrawFrame(Wheel);
+        if (error == GL_NO_ERROR)
+            error = tileError;
     });
     SetViewport();
     FrameOpen = false;

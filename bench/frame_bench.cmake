@@ -4,3 +4,6 @@ target_link_libraries(mq_benchsupport PUBLIC mq_app Qt6::Test)
 
 add_executable(frame_bench ${CMAKE_CURRENT_LIST_DIR}/frame_bench.cpp)
 target_link_libraries(frame_bench PRIVATE mq_benchsupport)
+
+add_executable(drag_bench ${CMAKE_CURRENT_LIST_DIR}/drag_bench.cpp)
+target_link_libraries(drag_bench PRIVATE mq_benchsupport)

@@ -11,16 +11,16 @@
 // an opaque image with the top row first.
 QImage ReadBackBuffer(QSize pixels);
 
-// Draws a frame off screen at the given size in the current context, through
-// `draw` (which sets the viewport it needs), and returns its picture. The
-// window's framebuffer stays bound afterwards and is not touched. Null when
-// the context cannot hold a frame of that size.
-QImage DrawOffscreen(QSize pixels, const std::function<void()>& draw);
+// Draws a frame off screen at the given size in the current context and
+// returns its picture; null when the context cannot draw off screen. The
+// frame is drawn in tiles, each by `draw`, which is given the tile's lower
+// left corner in the frame and sets the frame's viewport moved by minus that
+// corner. The window's framebuffer is bound again afterwards, untouched.
+QImage DrawOffscreen(QSize pixels, const std::function<void(QPoint tile)>& draw);
 
-// What the current context can draw off screen: the largest side of a frame
-// and the largest viewport, in pixels.
+// What the current context can draw off screen: the largest viewport, in
+// pixels; 0 where it cannot draw off screen.
 struct OffscreenLimits {
-    int side = 0;
     int viewportWidth = 0;
     int viewportHeight = 0;
 };

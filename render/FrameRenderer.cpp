@@ -130,10 +130,10 @@ void RecordUnseen(const std::function<void()>& record)
     glDisable(GL_SCISSOR_TEST);
 }
 
-void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio)
+void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio, QPoint tile)
 {
     const auto scaled = [devicePixelRatio](int v) {
         return static_cast<GLint>(std::lround(v * devicePixelRatio));
     };
-    glViewport(scaled(ViewportLeft - viewLeft), 0, scaled(clientWidth), scaled(clientHeight));
+    glViewport(scaled(ViewportLeft - viewLeft) - tile.x(), -tile.y(), scaled(clientWidth), scaled(clientHeight));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+
 #include <GL/gl.h>
 
 #include <functional>
@@ -25,5 +27,7 @@ void RecordUnseen(const std::function<void()>& record);
 // The viewport of a full client area whose left edge lies half a panel width
 // left of the view's: the picture is centred on the area right of the panel.
 // viewLeft is the view's left edge in the client, all in logical pixels;
-// devicePixelRatio scales them to the framebuffer's pixels.
-void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio);
+// devicePixelRatio scales them to the framebuffer's pixels. A frame drawn in
+// tiles moves the viewport by minus the tile's corner, in framebuffer pixels.
+void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio,
+                      QPoint tile = {});

@@ -1,0 +1,135 @@
+// A drag in the view at an 800 x 600 client, or the size given with
+// --size WxH: a second thread queues left-button motion for the view at 120
+// events a second, as a mouse sends it, for a few seconds (--seconds N). The
+// figures are the frames drawn, their rate, and the lag from a motion to the
+// presented frame that first shows it; with no backlog the lag stays within
+// about one frame's time, the replay figure printed alongside. Run under
+// Xvfb, or scripts/with-weston for Wayland.
+
+#include "BenchSupport.h"
+#include "BenchWindow.h"
+#include "GLView.h"
+#include "ct_ogl1.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTest>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <numbers>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--seconds") == 0)
+            return std::atof(argv[i + 1]);
+    return 3.0;
+}
+
+double Ms(Clock::time_point from, Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Reads the sequence number each motion carries as its timestamp when the
+// view handles it.
+class MotionWatch : public QObject {
+public:
+    int lastHandled = -1;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            lastHandled = static_cast<int>(static_cast<QMouseEvent*>(event)->timestamp());
+        return false;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    TOpenGL_box box;
+    if (!PrepareBenchWindow(box, "drag_bench", BenchClientSize(argc, argv)))
+        return 1;
+    const double replay = MedianMilliseconds(100, [&] { box.RenderScene(); });
+
+    GLView* view = box.View();
+    const QPointF centre(view->width() / 2.0, view->height() / 2.0);
+    const double radius = view->height() / 4.0;
+    const auto* mouse = QPointingDevice::primaryPointingDevice();
+    const int motions = static_cast<int>(Seconds(argc, argv) * 120);
+    std::vector<Clock::time_point> sent(motions);
+
+    MotionWatch watch;
+    view->installEventFilter(&watch);
+    struct Presented {
+        int motion;
+        Clock::time_point at;
+    };
+    std::vector<Presented> frames;
+    frames.reserve(motions + 16);
+    QObject::connect(&box, &TOpenGL_box::FramePresented,
+                     [&] { frames.push_back({watch.lastHandled, Clock::now()}); });
+
+    QTest::mousePress(view, Qt::LeftButton, {}, centre.toPoint() + QPoint(static_cast<int>(radius), 0));
+    frames.clear();
+    std::atomic<bool> done = false;
+    const Clock::time_point begin = Clock::now();
+    std::thread pointer([&] {
+        // Round and round a circle: the model keeps turning about changing axes.
+        for (int i = 0; i < motions; ++i) {
+            std::this_thread::sleep_until(begin + std::chrono::microseconds(i * 1000000 / 120));
+            const double a = 2.0 * std::numbers::pi * i / 240.0;
+            const QPointF at = centre + QPointF(std::cos(a), std::sin(a)) * radius;
+            auto* move = new QMouseEvent(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                                         Qt::NoModifier, mouse);
+            move->setTimestamp(static_cast<quint64>(i));
+            sent[i] = Clock::now();
+            QCoreApplication::postEvent(view, move);
+        }
+        done = true;
+    });
+    while (!done || watch.lastHandled < motions - 1 || (!frames.empty() && frames.back().motion < motions - 1))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    pointer.join();
+    const Clock::time_point end = frames.empty() ? Clock::now() : frames.back().at;
+    QTest::mouseRelease(view, Qt::LeftButton);
+
+    // Each motion's lag: to the first frame presented after it was handled.
+    std::vector<double> lags;
+    std::size_t f = 0;
+    for (int i = 0; i < motions; ++i) {
+        while (f < frames.size() && frames[f].motion < i)
+            ++f;
+        if (f < frames.size())
+            lags.push_back(Ms(sent[i], frames[f].at));
+    }
+    std::sort(lags.begin(), lags.end());
+    const double seconds = Ms(begin, end) / 1000.0;
+    std::printf("%d motions at 120 per second, %zu frames in %.2f s: %.1f frames per second\n", motions,
+                frames.size(), seconds, frames.size() / seconds);
+    std::printf("%-44s %9.3f ms\n", "frame replaying the wheel list (median)", replay);
+    if (!lags.empty()) {
+        std::printf("%-44s %9.3f ms  %7.2f x replay\n", "lag, motion to its frame (median)", lags[lags.size() / 2],
+                    lags[lags.size() / 2] / replay);
+        std::printf("%-44s %9.3f ms  %7.2f x replay\n", "lag, 95th percentile", lags[lags.size() * 95 / 100],
+                    lags[lags.size() * 95 / 100] / replay);
+        std::printf("%-44s %9.3f ms  %7.2f x replay\n", "lag, last motion to its frame",
+                    Ms(sent.back(), end), Ms(sent.back(), end) / replay);
+    }
+    return 0;
+}
