@@ -16,18 +16,16 @@ ViewCommands::ViewCommands(TOpenGL_box& box)
     : QObject(&box)
     , Box(box)
     , Pictures(std::make_unique<PictureActions>(box))
-    , ContextMenu(new QMenu(&box))
 {
-    ContextMenu->setObjectName(QStringLiteral("ViewMenu"));
     PictureActions& pictures = *Pictures;
     AddAction(QStringLiteral("Bild speichern …"), QKeySequence::Save, [&pictures] { pictures.Save(); });
     AddAction(QStringLiteral("Bild kopieren"), QKeySequence::Copy, [&pictures] { pictures.Copy(); });
     AddAction(QStringLiteral("Bild in Druckgröße speichern …"), {}, [&pictures] { pictures.SavePrintSize(); });
-    ContextMenu->addSeparator();
+    AddSeparator();
     AddAction(QStringLiteral("vergrößern"), QKeySequence::ZoomIn, [this] { ViewStepped(ViewStep::ZoomIn); });
     AddAction(QStringLiteral("verkleinern"), QKeySequence::ZoomOut, [this] { ViewStepped(ViewStep::ZoomOut); });
     AddAction(QStringLiteral("Ansicht zurücksetzen"), Qt::Key_Home, [this] { ResetView(); });
-    ContextMenu->addSeparator();
+    AddSeparator();
     AddAction(QStringLiteral("Bedienung …"), QKeySequence::HelpContents, [&box] { ShowControlsHelp(&box); });
 }
 
@@ -40,7 +38,22 @@ void ViewCommands::AddAction(const QString& text, const QKeySequence& shortcut, 
     action->setShortcut(shortcut);
     connect(action, &QAction::triggered, this, command);
     Box.addAction(action);
-    ContextMenu->addAction(action);
+    MenuEntries.push_back(action);
+}
+
+QMenu* ViewCommands::Menu()
+{
+    if (!ContextMenu) {
+        ContextMenu = new QMenu(&Box);
+        ContextMenu->setObjectName(QStringLiteral("ViewMenu"));
+        for (QAction* action : MenuEntries) {
+            if (action)
+                ContextMenu->addAction(action);
+            else
+                ContextMenu->addSeparator();
+        }
+    }
+    return ContextMenu;
 }
 
 void ViewCommands::ViewDragged(double dx, double dy)
@@ -78,7 +91,7 @@ void ViewCommands::ViewStepped(ViewStep step)
 void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
 {
     LoadQtTexts();
-    ContextMenu->popup(globalPosition);
+    Menu()->popup(globalPosition);
 }
 
 void ViewCommands::ViewPressed()

@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class PictureActions;
+class QAction;
 class QKeySequence;
 class QMenu;
 class TOpenGL_box;
@@ -34,12 +36,15 @@ public:
     // highlighted or measured; follows every rebuild.
     void DescribeView();
 
-    QMenu* Menu() const { return ContextMenu; }
+    // The view's context menu, made when it is first asked for.
+    QMenu* Menu();
 
 private:
     void AddAction(const QString& text, const QKeySequence& shortcut, const std::function<void()>& command);
+    void AddSeparator() { MenuEntries.push_back(nullptr); }
 
     TOpenGL_box& Box;
     std::unique_ptr<PictureActions> Pictures;
+    std::vector<QAction*> MenuEntries;  // null for a separator
     QMenu* ContextMenu = nullptr;
 };

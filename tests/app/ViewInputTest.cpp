@@ -2,6 +2,7 @@
 // view buttons do, through the same rules, one frame a step.
 
 #include "ConfigInvariants.h"
+#include "DialogCounter.h"
 #include "FrameCapture.h"
 #include "GLView.h"
 #include "ImageCompare.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -271,6 +273,31 @@ TEST_F(ViewInput, TabLeadsBetweenTheViewAndThePanelAndEnterPressesTheFocusedButt
     Key(Qt::Key_Return, {}, true);
     EXPECT_FALSE(box->Config().ColorRadschuessel) << "auto-repeat pressed the button";
     EXPECT_EQ(builds.count(), 2);
+}
+
+TEST_F(ViewInput, TheMenuKeyAndF1ShowTheViewsMenuAndTheControls)
+{
+    FocusView();
+    Key(Qt::Key_Menu);
+    QMenu* menu = box->findChild<QMenu*>(QStringLiteral("ViewMenu"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->isVisible());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text();
+    EXPECT_EQ(entries.join(QLatin1Char('|')).toStdString(),
+              "Bild speichern …|Bild kopieren|Bild in Druckgröße speichern …|vergrößern|verkleinern|"
+              "Ansicht zurücksetzen|Bedienung …");
+    menu->hide();
+
+    const DialogCounter dialogs;
+    QTest::keyClick(box.get(), Qt::Key_F1);
+    ASSERT_EQ(dialogs.Count(), 1);
+    const QString help = dialogs.MessageTexts().constFirst();
+    for (const char* control : {"Ziehen mit der linken Taste", "Mausrad", "Pfeiltasten", "Pos1", "Strg+S",
+                                "Strg+C", "Tab", "Eingabetaste"})
+        EXPECT_TRUE(help.contains(QString::fromUtf8(control))) << control;
 }
 
 TEST_F(ViewInput, TheViewShowsItHasTheFocusAlongItsEdgesAndNowhereElse)
