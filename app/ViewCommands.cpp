@@ -62,29 +62,34 @@ void ViewCommands::ViewDragged(double dx, double dy)
     Box.RenderScene();
 }
 
-void ViewCommands::ViewStepped(ViewStep step)
+namespace {
+
+void (*RuleOf(ViewStep step))(WheelConfig&)
 {
-    WheelConfig& c = Box.Config();
     switch (step) {
     case ViewStep::RotateUp:
-        RotateUp(c);
-        break;
+        return RotateUp;
     case ViewStep::RotateDown:
-        RotateDown(c);
-        break;
+        return RotateDown;
     case ViewStep::RotateLeft:
-        RotateLeft(c);
-        break;
+        return RotateLeft;
     case ViewStep::RotateRight:
-        RotateRight(c);
-        break;
+        return RotateRight;
     case ViewStep::ZoomIn:
-        ZoomIn(c);
-        break;
+        return ZoomIn;
     case ViewStep::ZoomOut:
-        ZoomOut(c);
         break;
     }
+    return ZoomOut;
+}
+
+}  // namespace
+
+void ViewCommands::ViewStepped(ViewStep step, int times)
+{
+    const auto rule = RuleOf(step);
+    for (int i = 0; i < times; ++i)
+        rule(Box.Config());
     Box.RenderScene();
 }
 

@@ -26,7 +26,7 @@ public:
     ViewCommands& operator=(const ViewCommands&) = delete;
 
     void ViewDragged(double dx, double dy) override;
-    void ViewStepped(ViewStep step) override;
+    void ViewStepped(ViewStep step, int times = 1) override;
     void ViewMenuRequested(const QPoint& globalPosition) override;
     void ViewPressed() override;
 

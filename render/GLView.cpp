@@ -10,6 +10,9 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 // Posted behind the motion events already queued, so that it runs once they
@@ -104,11 +107,16 @@ void GLView::wheelEvent(QWheelEvent* event)
                           ? event->angleDelta().y()
                           : event->pixelDelta().y() * NotchDelta / PixelsPerNotch;
     WheelRemainder += delta;
+    const long long notches = WheelRemainder / NotchDelta;
+    WheelRemainder -= notches * NotchDelta;
+    // More notches at once than it takes to cross the zoom's whole range
+    // change nothing more.
+    const int steps = static_cast<int>(std::min(std::llabs(notches), 64LL));
     // Turned away from the user: closer, as the "vergrößern" button.
-    for (; WheelRemainder >= NotchDelta; WheelRemainder -= NotchDelta)
-        Input.ViewStepped(ViewStep::ZoomIn);
-    for (; WheelRemainder <= -NotchDelta; WheelRemainder += NotchDelta)
-        Input.ViewStepped(ViewStep::ZoomOut);
+    if (notches > 0)
+        Input.ViewStepped(ViewStep::ZoomIn, steps);
+    else if (notches < 0)
+        Input.ViewStepped(ViewStep::ZoomOut, steps);
     event->accept();
 }
 

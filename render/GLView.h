@@ -39,5 +39,5 @@ private:
     QPointF PendingDrag;
     bool DragFramePosted = false;
     // Wheel travel short of a whole notch, in eighths of a degree.
-    int WheelRemainder = 0;
+    long long WheelRemainder = 0;
 };

@@ -14,7 +14,8 @@ public:
     // A left-button drag, in logical pixels (x right, y down), summed over the
     // motion since the last frame.
     virtual void ViewDragged(double dx, double dy) = 0;
-    virtual void ViewStepped(ViewStep step) = 0;
+    // The step taken `times` over, then one frame.
+    virtual void ViewStepped(ViewStep step, int times = 1) = 0;
     // The context menu, at a point in global logical coordinates.
     virtual void ViewMenuRequested(const QPoint& globalPosition) = 0;
     // A press in the view: it takes the keyboard focus.
