@@ -173,6 +173,8 @@ TEST_F(ViewInput, FineWheelTravelAddsUpToWholeNotchesWithoutLosingOrDoublingOne)
             ZoomIn(c);
         return c.ZoomExtent == box->Config().ZoomExtent ? n : -1;
     };
+    // A fast turn read as one event: three notches, one frame.
+    EXPECT_EQ(FramesOf([&] { EXPECT_EQ(steps({{0, 360}}, {}), 3); }), 1);
     // A fine wheel in eighths of a notch: two notches, nothing left over.
     EXPECT_EQ(steps(std::vector<QPoint>(16, {0, 15}), {}), 2);
     // Uneven parts: 50 + 50 makes no notch yet, the third part completes one.
