@@ -1,5 +1,6 @@
 #include "PictureFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -43,19 +44,26 @@ QString ProgramName()
 
 QString WritePicture(const QImage& picture, const QString& path, const QString& marking)
 {
+    // Encoded in memory first: a failing disk then fails a plain write, whose
+    // cause is known, rather than the encoder halfway through.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.setText(QStringLiteral("Title"), marking);
+    writer.setText(QStringLiteral("Software"), ProgramName());
+    if (!writer.write(picture))
+        return QStringLiteral("das Bild ließ sich nicht als PNG schreiben (%1)").arg(writer.errorString());
+
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         return Cause(errno, file.errorString());
-
-    QImageWriter writer(&file, "png");
-    writer.setText(QStringLiteral("Title"), marking);
-    writer.setText(QStringLiteral("Software"), ProgramName());
     errno = 0;
-    if (!writer.write(picture)) {
+    if (file.write(png) != png.size()) {
         const int error = errno;
         file.cancelWriting();
-        return Cause(error, writer.errorString());
+        return Cause(error, file.errorString());
     }
     errno = 0;
     if (!file.commit())
