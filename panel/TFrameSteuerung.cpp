@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QToolButton>
 
 #include <algorithm>
@@ -19,6 +21,31 @@
 namespace {
 
 const QColor Silver(0xC0, 0xC0, 0xC0);
+
+// The panel is one light design whatever the desktop's colour scheme: where
+// it sets a background it sets the text drawn on it too, in every colour
+// group, so that a dark scheme's light text never lands on its white. Its
+// buttons are part of that design: drawn by Fusion, which paints with the
+// colours it is given, in the light palette they have on a light desktop. A
+// dark style paints its own dark faces, and dims their text below what stays
+// legible while the window is in the background. Dialogs are windows of
+// their own and keep the desktop's scheme.
+void SetPanelDesign(QWidget* panel)
+{
+    auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
+    fusion->setParent(panel);
+    fusion->setObjectName(QStringLiteral("PanelButtonStyle"));
+    QPalette p = fusion->standardPalette();
+    p.setColor(QPalette::Window, Qt::white);
+    p.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(p);
+    panel->setAutoFillBackground(true);
+}
+
+QStyle* PanelButtonStyle(const QWidget* panel)
+{
+    return panel->findChild<QStyle*>(QStringLiteral("PanelButtonStyle"), Qt::FindDirectChildrenOnly);
+}
 
 void SetColors(QWidget* w, const QColor& text, const QColor& background)
 {
@@ -38,10 +65,7 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
 {
     RegisterPanelFonts();
     setObjectName(QStringLiteral("FrameSteuerung1"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    SetPanelDesign(this);
     setFont(PanelFont(TahomaFamily, 11));
     setFixedWidth(200);
 
@@ -122,7 +146,7 @@ void TFrameSteuerung::CreateLabels()
         case Kind::Section:
             label->setFont(PanelFont(SectionFamily, 13, true));
             label->setAlignment(Qt::AlignCenter);
-            SetColors(label, palette().color(QPalette::WindowText), Silver);
+            SetColors(label, Qt::black, Silver);
             break;
         case Kind::Value:
             label->setFont(PanelFont(TahomaFamily, 13));
@@ -173,6 +197,7 @@ void TFrameSteuerung::CreateSpeedButtons()
         button->setObjectName(QLatin1String(s.name));
         button->setGeometry(QRect(s.position, QSize(25, 25)));
         button->setFocusPolicy(Qt::NoFocus);
+        button->setStyle(PanelButtonStyle(this));
         if (s.arrow == Qt::NoArrow) {
             button->setFont(PanelFont(TahomaFamily, 13));
             button->setText(s.face);
@@ -257,6 +282,7 @@ void TFrameSteuerung::CreatePushButtons()
         button->setObjectName(QLatin1String(s.name));
         button->setGeometry(s.geometry);
         button->setFocusPolicy(Qt::StrongFocus);
+        button->setStyle(PanelButtonStyle(this));
         button->setToolTip(s.hint);
         if (!s.accessibleName.isEmpty())
             button->setAccessibleName(s.accessibleName);
