@@ -39,7 +39,13 @@ TOpenGL_box::TOpenGL_box()
     FrameSteuerung1 = new TFrameSteuerung(Wheel, *this, this);
     FrameSteuerung1->move(0, 0);
     Commands = new ViewCommands(*this);
-    GLWindow = new GLView([this] { HandlePaint(); }, *Commands);
+    // A new scale keeps the model and the logical size: a new viewport and a frame.
+    GLWindow = new GLView([this] { HandlePaint(); },
+                          [this] {
+                              SetViewport();
+                              RenderScene();
+                          },
+                          *Commands);
     // The container is a native child that stacks above its siblings, so it
     // covers only the area right of the panel.
     ViewContainer = QWidget::createWindowContainer(GLWindow, this);

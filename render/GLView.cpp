@@ -26,8 +26,9 @@ constexpr int PixelsPerNotch = 60;
 
 }  // namespace
 
-GLView::GLView(std::function<void()> paint, ViewInput& input)
+GLView::GLView(std::function<void()> paint, std::function<void()> rescale, ViewInput& input)
     : Paint(std::move(paint))
+    , Scale(*this, std::move(rescale))
     , Input(input)
 {
     setSurfaceType(QSurface::OpenGLSurface);
@@ -40,7 +41,7 @@ GLView::GLView(std::function<void()> paint, ViewInput& input)
 void GLView::exposeEvent(QExposeEvent*)
 {
     // An expose that takes the window off screen asks for nothing.
-    if (isExposed())
+    if (isExposed() && !Scale.Follow())
         Paint();
 }
 
@@ -49,7 +50,7 @@ bool GLView::event(QEvent* event)
     if (event->type() == QEvent::UpdateRequest) {
         // Resizes ask for their frame this way; on Wayland the view may
         // never be reported exposed, yet what it presents is shown.
-        if (CanPresent(this))
+        if (CanPresent(this) && !Scale.Follow())
             Paint();
         return true;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScaleFollower.h"
+
 #include <QPointF>
 #include <QWindow>
 
@@ -9,11 +11,12 @@ class ViewInput;
 
 // The native window the GL view draws on. It paints when it is exposed, or
 // when an update is asked for while it can present; the owner decides what a
-// paint draws. Mouse, wheel and key events become plain commands for the
+// paint draws. When its device pixel ratio changes it rescales instead: the
+// owner sets the view up for the new device size and draws. Mouse, wheel and key events become plain commands for the
 // owner; keys reach it from whichever widget holds the focus for the view.
 class GLView : public QWindow {
 public:
-    GLView(std::function<void()> paint, ViewInput& input);
+    GLView(std::function<void()> paint, std::function<void()> rescale, ViewInput& input);
 
     // Handles a key meant for the view; false when it is not one of the view's.
     bool HandleKey(const QKeyEvent& event);
@@ -30,6 +33,7 @@ private:
     void DrawPendingDrag();
 
     std::function<void()> Paint;
+    ScaleFollower Scale;
     ViewInput& Input;
 
     bool Dragging = false;
