@@ -5,6 +5,7 @@
 // runs measured in their own window.
 
 #include "FrameCapture.h"
+#include "ImageCompare.h"
 #include "ProgramRun.h"
 #include "Unit1.h"
 #include "ct_ogl1.h"
@@ -132,11 +133,10 @@ std::vector<Scheme> Schemes(const std::string& emptyConfig)
     return {fallback, qt6ct, adwaita, breeze};
 }
 
-// The panel in the default scheme as it was designed: the controls down to
-// the last framed section. Below that the panel may grow new controls.
+// The panel in the default scheme down to the window's minimum height.
 QImage DesignedArea(const QImage& panel)
 {
-    return panel.copy(0, 0, 200, 482).convertToFormat(QImage::Format_RGB32);
+    return panel.copy(0, 0, 200, 600).convertToFormat(QImage::Format_RGB32);
 }
 
 QImage Montage(const std::vector<std::pair<QString, QImage>>& pictures)
@@ -259,12 +259,5 @@ TEST(PanelSchemes, EveryTextIsLegibleInEverySchemeAndTheDefaultPanelIsAsDesigned
     // above with MQ_SCHEME_OUTPUT set, cut to the designed area.
     const QImage reference = QImage(QStringLiteral(MQ_PANEL_REFERENCE)).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(reference.isNull());
-    const QImage designed = DesignedArea(defaultPanel);
-    ASSERT_EQ(designed.size(), reference.size());
-    int differing = 0;
-    for (int y = 0; y < designed.height(); ++y) {
-        for (int x = 0; x < designed.width(); ++x)
-            differing += designed.pixel(x, y) != reference.pixel(x, y);
-    }
-    EXPECT_EQ(differing, 0) << "see panel-scheme-default in the test output";
+    EXPECT_TRUE(ImagesMatch(DesignedArea(defaultPanel), reference, QStringLiteral("panel-default-scheme")));
 }
