@@ -12,8 +12,9 @@ class ViewInput;
 // The native window the GL view draws on. It paints when it is exposed, or
 // when an update is asked for while it can present; the owner decides what a
 // paint draws. When its device pixel ratio changes it rescales instead: the
-// owner sets the view up for the new device size and draws. Mouse, wheel and key events become plain commands for the
-// owner; keys reach it from whichever widget holds the focus for the view.
+// owner sets the view up for the new device size and draws. Mouse, wheel and
+// key events become plain commands for the owner; keys reach it from
+// whichever widget holds the focus for the view.
 class GLView : public QWindow {
 public:
     GLView(std::function<void()> paint, std::function<void()> rescale, ViewInput& input);
