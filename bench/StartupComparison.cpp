@@ -105,12 +105,8 @@ std::optional<Sample> RunOnce(const std::string& program)
     return Sample{Milliseconds(spawned, frameNs), Milliseconds(spawned, displayNs), static_cast<double>(peakKiB) / 1024.0};
 }
 
-template <typename Field>
-double Quantile(const std::vector<Sample>& samples, Field field, double q)
+double Quantile(std::vector<double> values, double q)
 {
-    std::vector<double> values;
-    for (const Sample& s : samples)
-        values.push_back(s.*field);
     std::sort(values.begin(), values.end());
     // Between the two nearest samples, as the median of an even count is.
     const double position = q * static_cast<double>(values.size() - 1);
@@ -119,12 +115,28 @@ double Quantile(const std::vector<Sample>& samples, Field field, double q)
     return values[below] + (values[above] - values[below]) * (position - static_cast<double>(below));
 }
 
+// One figure of every sample, or of every pair of samples taken together.
+template <typename Figure>
+std::vector<double> Figures(const std::vector<Sample>& a, const std::vector<Sample>& b, Figure figure)
+{
+    std::vector<double> values;
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        values.push_back(figure(a[i], b[i]));
+    return values;
+}
+
+double Median(const std::vector<Sample>& samples, double Sample::*field)
+{
+    return Quantile(Figures(samples, samples, [field](const Sample& s, const Sample&) { return s.*field; }), 0.5);
+}
+
 void PrintSeries(const Series& s)
 {
+    const std::vector<double> frame =
+        Figures(s.samples, s.samples, [](const Sample& a, const Sample&) { return a.firstFrameMs; });
     std::printf("  %-12s first frame %7.1f ms (quartiles %.1f to %.1f), display open at %5.1f ms, peak %6.1f MiB\n",
-                s.name, Quantile(s.samples, &Sample::firstFrameMs, 0.5), Quantile(s.samples, &Sample::firstFrameMs, 0.25),
-                Quantile(s.samples, &Sample::firstFrameMs, 0.75), Quantile(s.samples, &Sample::displayMs, 0.5),
-                Quantile(s.samples, &Sample::peakMiB, 0.5));
+                s.name, Quantile(frame, 0.5), Quantile(frame, 0.25), Quantile(frame, 0.75),
+                Median(s.samples, &Sample::displayMs), Median(s.samples, &Sample::peakMiB));
 }
 
 }  // namespace
@@ -151,11 +163,16 @@ bool CompareStartup(int runs)
     std::printf("start-up, median of %d interleaved runs each, from spawning the process:\n", runs);
     PrintSeries(bare);
     PrintSeries(viewer);
-    const double bareMs = Quantile(bare.samples, &Sample::firstFrameMs, 0.5);
-    const double viewerMs = Quantile(viewer.samples, &Sample::firstFrameMs, 0.5);
-    const double excessMiB =
-        Quantile(viewer.samples, &Sample::peakMiB, 0.5) - Quantile(bare.samples, &Sample::peakMiB, 0.5);
+    const std::vector<Sample>& v = viewer.samples;
+    const std::vector<Sample>& b = bare.samples;
     std::printf("  viewer against the bare window: first complete frame %.2f x, peak memory %+.1f MiB\n",
-                viewerMs / bareMs, excessMiB);
+                Median(v, &Sample::firstFrameMs) / Median(b, &Sample::firstFrameMs),
+                Median(v, &Sample::peakMiB) - Median(b, &Sample::peakMiB));
+    // The same taken pair by pair, steadier when the machine's load drifts.
+    const auto pairs = [&v, &b](auto figure) { return Quantile(Figures(v, b, figure), 0.5); };
+    std::printf("  median of the pairs: %.2f x, %+.1f ms, %+.1f MiB\n",
+                pairs([](const Sample& x, const Sample& y) { return x.firstFrameMs / y.firstFrameMs; }),
+                pairs([](const Sample& x, const Sample& y) { return x.firstFrameMs - y.firstFrameMs; }),
+                pairs([](const Sample& x, const Sample& y) { return x.peakMiB - y.peakMiB; }));
     return true;
 }
