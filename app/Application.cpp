@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -37,12 +38,16 @@ void ConfigureApplication()
     QGuiApplication::setDesktopFileName(QStringLiteral("org.marloquent.MarloQuent"));
 
     // Every size the build rendered from the icon's SVG; the window system
-    // picks the one that fits.
+    // picks the one that fits. The folder holds only these PNGs, read by the
+    // PNG reader alone: allowed to look further, Qt loads every image plugin
+    // to ask whether it reads PNG better.
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        QImageReader png(sizes.next(), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
     QApplication::setWindowIcon(icon);
 }
 
