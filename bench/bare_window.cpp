@@ -1,19 +1,31 @@
 // The baseline of frame_bench's start-up figure: a bare Qt window of the
-// viewer's shape (see BareWindow) that reports its first frame and ends.
+// viewer's shape (see BareWindow) that reports its first complete picture and
+// ends.
 
 #include "BareWindow.h"
 #include "StartupProbe.h"
 
 #include <QApplication>
+#include <QEvent>
 
 namespace {
 
-std::chrono::steady_clock::time_point DisplayOpen;
+FirstPicture Probe;
 
 void NoteDisplayOpen()
 {
-    DisplayOpen = std::chrono::steady_clock::now();
+    Probe.DisplayOpen();
 }
+
+class PaintWatch : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            Probe.WindowPainted();
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 }  // namespace
 
@@ -22,7 +34,9 @@ Q_COREAPP_STARTUP_FUNCTION(NoteDisplayOpen)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    BareWindow window([] { ReportFirstFrameAndExit(DisplayOpen); });
+    BareWindow window([] { Probe.FramePresented(); });
+    PaintWatch paints;
+    window.installEventFilter(&paints);
     window.show();
     return app.exec();
 }

@@ -1,6 +1,5 @@
 // The viewer's side of frame_bench's start-up figure: the program's own start
-// (RunMarloQuent, as its main runs it), ended at its first complete frame, the
-// first one presented at the window's laid-out size.
+// (RunMarloQuent, as its main runs it), ended at its first complete picture.
 
 #include "Application.h"
 #include "GLView.h"
@@ -12,39 +11,46 @@
 
 namespace {
 
-std::chrono::steady_clock::time_point DisplayOpen;
+FirstPicture Probe;
 
-bool Complete(const TOpenGL_box& box)
+bool LaidOut(const TOpenGL_box& box)
 {
     return box.View()->size() == QSize(box.width() - box.Panel()->width(), box.height());
 }
 
-// Hooks the first frame of the main window as soon as the window receives its
-// first event, which is before it is shown.
-class FirstFrameHook : public QObject {
+// Hooks the main window's frames when it receives its first event, which is
+// before it is shown, and watches for its first paint.
+class WindowWatch : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (auto* box = qobject_cast<TOpenGL_box*>(watched)) {
-            qApp->removeEventFilter(this);
-            connect(box, &TOpenGL_box::FramePresented, this, [box] {
-                if (Complete(*box))
-                    ReportFirstFrameAndExit(DisplayOpen);
-            });
+            if (!Hooked) {
+                Hooked = true;
+                connect(box, &TOpenGL_box::FramePresented, this, [box] {
+                    if (LaidOut(*box))
+                        Probe.FramePresented();
+                });
+            }
+            if (event->type() == QEvent::Paint)
+                Probe.WindowPainted();
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    bool Hooked = false;
 };
 
-void InstallHook()
+void InstallWatch()
 {
-    DisplayOpen = std::chrono::steady_clock::now();
-    qApp->installEventFilter(new FirstFrameHook);
+    Probe.DisplayOpen();
+    qApp->installEventFilter(new WindowWatch);
 }
 
 }  // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(InstallHook)
+Q_COREAPP_STARTUP_FUNCTION(InstallWatch)
 
 int main(int argc, char** argv)
 {
