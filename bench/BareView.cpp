@@ -30,8 +30,12 @@ BareView::~BareView()
 
 void BareView::exposeEvent(QExposeEvent*)
 {
-    if (!isExposed())
-        return;
+    if (isExposed())
+        Draw();
+}
+
+void BareView::Draw()
+{
     if (!Context) {
         Context = new QOpenGLContext;
         Context->setFormat(requestedFormat());

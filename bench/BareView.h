@@ -15,6 +15,9 @@ public:
     explicit BareView(std::function<void()> presented);
     ~BareView() override;
 
+    // Clears and swaps; the first call creates the context.
+    void Draw();
+
 protected:
     void exposeEvent(QExposeEvent* event) override;
 
