@@ -1,7 +1,7 @@
 // Frame costs of the viewer at an 800 x 600 client, or the size given with
 // --size WxH: a bare frame (clear and swap), a frame replaying the wheel list
 // and a rebuild command (build then frame). Before them, the start-up figure:
-// the program's start to its first complete frame against a bare window of
+// the program's start to its first complete picture against a bare window of
 // the same shape, in separate processes (--startup-runs N of each, 40 without
 // it, 0 to leave it out). Run under Xvfb, or scripts/with-weston for Wayland,
 // with Mesa's llvmpipe for comparable figures; the screen must hold the client.
