@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "PinnedLibraries.h"
+#include "Release.h"
 #include "StartupFailure.h"
 #include "StartupMessages.h"
 #include "ct_ogl1.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QImageReader>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -30,19 +32,25 @@ bool DisplayConfigured()
 void ConfigureApplication()
 {
     // The application name only: a display name would be appended to every
-    // window caption by Qt on X11.
-    QApplication::setApplicationName(QStringLiteral("MarloQuent 1.12"));
+    // window caption by Qt on X11. The name is the X11 window class, which
+    // the desktop entry's StartupWMClass matches; the release goes apart.
+    QApplication::setApplicationName(QLatin1String(Release::WindowClass));
+    QApplication::setApplicationVersion(QLatin1String(Release::Version));
     // Wayland compositors find the desktop entry, and with it the icon, by
-    // this id; on X11 the entry's StartupWMClass matches the name above.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.marloquent.MarloQuent"));
+    // this id.
+    QGuiApplication::setDesktopFileName(QLatin1String(Release::AppId));
 
     // Every size the build rendered from the icon's SVG; the window system
-    // picks the one that fits.
+    // picks the one that fits. The folder holds only these PNGs, read by the
+    // PNG reader alone: allowed to look further, Qt loads every image plugin
+    // to ask whether it reads PNG better.
     QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files,
-                       QDirIterator::Subdirectories);
-    while (sizes.hasNext())
-        icon.addFile(sizes.next());
+    QDirIterator sizes(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        QImageReader png(sizes.next(), "png");
+        png.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(png.read()));
+    }
     QApplication::setWindowIcon(icon);
 }
 
@@ -69,10 +77,14 @@ int RunMarloQuent(int argc, char** argv)
     box.show();
     if (!box.HasGLContext()) {
         std::fprintf(stderr, "%s\n", qPrintable(NoGLLine(startup.Held())));
-        if (CanShowDialogs())
-            QMessageBox::critical(&box, QStringLiteral("MarloQuent 1.12"),
+        if (CanShowDialogs()) {
+            // The caption names the release, as a bug report should.
+            const QString caption =
+                QApplication::applicationName() + QLatin1Char(' ') + QApplication::applicationVersion();
+            QMessageBox::critical(&box, caption,
                                   QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
                                                  "OpenGL-Kontext erstellt werden."));
+        }
         return EXIT_FAILURE;
     }
     startup.Release();

@@ -118,7 +118,10 @@ void TOpenGL_box::FormCreateGL()
     // handler would set is put in place here.
     SetViewport();
     BuildWheelList();
-    RenderScene();
+    // A frame the window cannot present yet would be drawn for nothing: the
+    // first expose draws it again, and that frame is the first seen.
+    if (CanPresent(DeviceContext))
+        RenderScene();
 }
 
 void TOpenGL_box::SetupPixelFormat()

@@ -1,8 +1,10 @@
 // Frame costs of the viewer at an 800 x 600 client, or the size given with
 // --size WxH: a bare frame (clear and swap), a frame replaying the wheel list,
-// a rebuild command (build then frame), the picture at print size (3840
-// pixels wide, drawn off screen and written as PNG), and the time from
-// constructing the application to the first frame on screen. Run under Xvfb, or
+// a rebuild command (build then frame) and the picture at print size (3840
+// pixels wide, drawn off screen and written as PNG). Before them, the
+// start-up figure: the program's start to its first complete picture against
+// a bare window of the same shape, in separate processes (--startup-runs N of
+// each, 40 without it, 0 to leave it out). Run under Xvfb, or
 // scripts/with-weston for Wayland, with Mesa's llvmpipe for comparable
 // figures; the screen must hold the client.
 
@@ -10,39 +12,37 @@
 #include "BenchSupport.h"
 #include "BenchWindow.h"
 #include "PictureFile.h"
+#include "StartupComparison.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QTemporaryDir>
 
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int StartupRuns(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--startup-runs") == 0)
+            return std::atoi(argv[i + 1]);
+    return 40;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    const auto launched = std::chrono::steady_clock::now();
+    // Before this process opens a window of its own.
+    if (const int runs = StartupRuns(argc, argv); runs > 0 && !CompareStartup(runs))
+        return 1;
+
     QApplication app(argc, argv);
     ConfigureApplication();
     TOpenGL_box box;
-    // On Wayland the first frame is presented while the window is shown, on
-    // X11 once the server has exposed the view.
-    std::chrono::steady_clock::time_point firstFrame;
-    QEventLoop waitForFirstFrame;
-    QObject::connect(&box, &TOpenGL_box::FramePresented, &waitForFirstFrame, [&] {
-        if (firstFrame == std::chrono::steady_clock::time_point{})
-            firstFrame = std::chrono::steady_clock::now();
-        waitForFirstFrame.quit();
-    });
-    box.show();
-    if (!box.HasGLContext()) {
-        std::fprintf(stderr, "frame_bench: no GL context\n");
-        return 1;
-    }
-    if (firstFrame == std::chrono::steady_clock::time_point{})
-        waitForFirstFrame.exec();
-    const double startupMs = std::chrono::duration<double, std::milli>(firstFrame - launched).count();
-
     if (!PrepareBenchWindow(box, "frame_bench", BenchClientSize(argc, argv)))
         return 1;
 
@@ -53,7 +53,6 @@ int main(int argc, char** argv)
         box.BuildWheelList();
         box.RenderScene();
     });
-
     constexpr int PrintRuns = 5;
     QTemporaryDir folder;
     QImage print;
@@ -69,6 +68,5 @@ int main(int argc, char** argv)
     std::printf("%-44s %9.3f ms  (%d x %d, median of %d)\n", "print size: drawn off screen, read back", printDraw,
                 print.width(), print.height(), PrintRuns);
     std::printf("%-44s %9.3f ms\n", "print size: written as PNG", printWrite);
-    std::printf("%-44s %9.3f ms\n", "application start to first presented frame", startupMs);
     return 0;
 }

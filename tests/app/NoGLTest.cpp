@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "Release.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -9,11 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 
 // Run in its own process: the program makes its own application object.
 namespace {
 
 QString ShownMessage;
+QString ShownCaption;
 QString ShownOver;
 
 // Answers the program's message box as a user would, a moment after it is
@@ -32,6 +35,7 @@ void AnswerMessageBoxes()
             shown.start();
         if (shown.elapsed() >= 300) {
             ShownMessage = box->text();
+            ShownCaption = box->windowTitle();
             ShownOver = box->parentWidget() ? box->parentWidget()->objectName() : QString();
             box->accept();
         }
@@ -54,6 +58,8 @@ TEST(NoGL, WithoutAnyGLIntegrationTheProgramSaysSoAndExitsNonZero)
     const int code = RunMarloQuent(1, argv);
     EXPECT_NE(code, 0);
     EXPECT_TRUE(ShownMessage.contains(QStringLiteral("OpenGL"))) << ShownMessage.toStdString();
+    // The program and its release, as in every version before.
+    EXPECT_EQ(ShownCaption.toStdString(), std::string("MarloQuent ") + Release::Version);
     EXPECT_EQ(ShownOver.toStdString(), "OpenGL_box");
 }
 

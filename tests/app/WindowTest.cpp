@@ -1,6 +1,7 @@
 #include "DialogCounter.h"
 #include "FrameCapture.h"
 #include "GLView.h"
+#include "Release.h"
 #include "Unit1.h"
 #include "X11Properties.h"
 #include "ct_ogl1.h"
@@ -25,7 +26,11 @@ TEST(MainWindow, CaptionIsExactlyTheProgramsOwnWithoutAppendedName)
 {
     TOpenGL_box box;
     ASSERT_TRUE(ShowAndExpose(box));
-    EXPECT_EQ(QGuiApplication::applicationName().toStdString(), "MarloQuent 1.12");
+    // The name is the X11 window class and the desktop file the Wayland app
+    // id: both the same in every release, which is kept apart.
+    EXPECT_EQ(QGuiApplication::applicationName().toStdString(), "MarloQuent");
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "org.marloquent.MarloQuent");
+    EXPECT_EQ(QGuiApplication::applicationVersion().toStdString(), Release::Version);
     EXPECT_EQ(box.windowTitle().toStdString(), "TZ MarloQuent - Radbauformen");
     // What the window system shows, after Qt's own formatting of the title.
     if (RunningOnX11()) {

@@ -14,7 +14,8 @@
 namespace {
 
 const std::string Root = MQ_PACKAGE_ROOT;
-const std::string DesktopEntry = Root + "/usr/share/applications/org.marloquent.MarloQuent.desktop";
+const std::string DesktopEntry = Root + "/usr/share/applications/" MQ_APP_ID ".desktop";
+const std::string MainCaption = "TZ MarloQuent - Radbauformen";
 
 struct Icon {
     std::uint32_t width = 0;
@@ -116,7 +117,7 @@ TEST_F(PackagedProgram, WindowIconHoldsTheRimAtTheThreeRenderedSizes)
     EXPECT_LT(blue, 60u) << std::hex << flange;
 }
 
-TEST_F(PackagedProgram, WindowClassIsTheOneTheDesktopEntryWaitsFor)
+TEST_F(PackagedProgram, WindowClassIsTheOneTheDesktopEntryWaitsForInEveryRelease)
 {
     // WM_CLASS is the instance name and the class, each ended by a zero byte.
     const std::string wmClass = X->Bytes(Window, "WM_CLASS");
@@ -128,6 +129,36 @@ TEST_F(PackagedProgram, WindowClassIsTheOneTheDesktopEntryWaitsFor)
     const std::string startupClass = DesktopEntryValue("StartupWMClass");
     ASSERT_FALSE(startupClass.empty()) << DesktopEntry << " has no StartupWMClass";
     EXPECT_EQ(windowClass, startupClass);
+    EXPECT_EQ(windowClass, MQ_WINDOW_CLASS);
+    // A version in either would change the match with every release.
+    for (const std::string& name : {windowClass, startupClass}) {
+        EXPECT_EQ(name.find(MQ_VERSION), std::string::npos) << name;
+        EXPECT_EQ(name.find_first_of("0123456789"), std::string::npos) << name;
+    }
+}
+
+// The program's own release shows only in the caption of the box that says
+// there is no OpenGL.
+TEST(PackagedProgramWithoutGL, ErrorBoxCaptionNamesTheRelease)
+{
+    X11Client x;
+    if (!x.Connected() && std::getenv("WAYLAND_DISPLAY"))
+        GTEST_SKIP() << "a Wayland session without an X server: nothing holds X11 window properties";
+    ASSERT_TRUE(x.Connected()) << "no X display (run under xvfb-run)";
+    ProgramRun program(Root + "/usr/bin/marloquent", {{"QT_QPA_PLATFORM", "xcb"}, {"QT_XCB_GL_INTEGRATION", "none"}});
+    ASSERT_TRUE(program.Started());
+    std::string caption;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (caption.empty() && program.Running() && std::chrono::steady_clock::now() < deadline) {
+        for (xcb_window_t window : x.MappedWindowsOf(static_cast<std::uint32_t>(program.Id()))) {
+            const std::string name = x.Bytes(window, "_NET_WM_NAME");
+            if (!name.empty() && name != MainCaption)
+                caption = name;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    ASSERT_FALSE(caption.empty()) << "no error box within 30 s:\n" << program.Output();
+    EXPECT_EQ(caption, "MarloQuent " MQ_VERSION);
 }
 
 }  // namespace

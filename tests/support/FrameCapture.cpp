@@ -25,8 +25,8 @@ bool ActivateForKeys(QWidget& window)
     window.activateWindow();
     // Only an X server activates on request; a Wayland compositor decides
     // itself, and a headless one without a keyboard never does.
-    if (QGuiApplication::platformName() == QLatin1String("xcb"))
-        QTest::qWaitForWindowActive(&window, 2000);
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && QTest::qWaitForWindowActive(&window, 2000))
+        return true;
     if (!window.isActiveWindow())
         QApplication::setActiveWindow(&window);
     return window.isActiveWindow();

@@ -69,11 +69,12 @@ std::string X11Client::Bytes(xcb_window_t window, const char* property)
     return {bytes.begin(), bytes.end()};
 }
 
-xcb_window_t X11Client::MappedWindowOf(std::uint32_t pid)
+std::vector<xcb_window_t> X11Client::MappedWindowsOf(std::uint32_t pid)
 {
+    std::vector<xcb_window_t> windows;
     auto tree = Owned(xcb_query_tree_reply(Connection, xcb_query_tree(Connection, Root), nullptr));
     if (!tree)
-        return XCB_WINDOW_NONE;
+        return windows;
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
     for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i) {
         const std::vector<std::uint32_t> owner = Cardinals(children[i], "_NET_WM_PID");
@@ -82,9 +83,15 @@ xcb_window_t X11Client::MappedWindowOf(std::uint32_t pid)
         auto attributes = Owned(xcb_get_window_attributes_reply(
             Connection, xcb_get_window_attributes(Connection, children[i]), nullptr));
         if (attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE)
-            return children[i];
+            windows.push_back(children[i]);
     }
-    return XCB_WINDOW_NONE;
+    return windows;
+}
+
+xcb_window_t X11Client::MappedWindowOf(std::uint32_t pid)
+{
+    const std::vector<xcb_window_t> windows = MappedWindowsOf(pid);
+    return windows.empty() ? xcb_window_t{XCB_WINDOW_NONE} : windows.front();
 }
 
 void X11Client::RequestClose(xcb_window_t window)

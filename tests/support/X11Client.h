@@ -17,8 +17,10 @@ public:
 
     bool Connected() const { return Connection != nullptr; }
 
-    // The mapped top-level window that the process has tagged with its id
-    // in _NET_WM_PID, or XCB_WINDOW_NONE while there is none.
+    // The mapped top-level windows that the process has tagged with its id
+    // in _NET_WM_PID, in stacking order; the first of them, or
+    // XCB_WINDOW_NONE while there is none.
+    std::vector<xcb_window_t> MappedWindowsOf(std::uint32_t pid);
     xcb_window_t MappedWindowOf(std::uint32_t pid);
 
     // Asks the window to close, as a window manager's close button does
