@@ -1,15 +1,14 @@
 #pragma once
 
+#include "MemoryUse.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <malloc.h>
-#include <string>
 #include <vector>
 
-// Timing and memory figures for the benchmarks: medians of repeated runs in
-// milliseconds, the process's resident memory and its heap in use.
+// Timing figures for the benchmarks, medians of repeated runs in
+// milliseconds; memory figures come from the tests' own reader.
 
 template <typename F>
 double MedianMilliseconds(int runs, F&& body)
@@ -24,30 +23,6 @@ double MedianMilliseconds(int runs, F&& body)
     }
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
-}
-
-// VmRSS of this process in KiB, 0 where /proc does not tell.
-inline long ResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(1 << 12, '\n');
-    }
-    return 0;
-}
-
-// Bytes held in malloc's chunks, all arenas and mapped chunks included: finer
-// than resident memory, which moves in pages and keeps pages once touched.
-inline long long HeapInUseBytes()
-{
-    const struct mallinfo2 m = mallinfo2();
-    return static_cast<long long>(m.uordblks + m.hblkhd);
 }
 
 inline void PrintFigure(const char* what, double ms, double bareMs)

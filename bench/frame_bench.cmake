@@ -1,5 +1,6 @@
 add_library(mq_benchsupport STATIC ${CMAKE_CURRENT_LIST_DIR}/BenchWindow.cpp)
-target_include_directories(mq_benchsupport PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+# The memory reader is the tests' own.
+target_include_directories(mq_benchsupport PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(mq_benchsupport PUBLIC mq_app Qt6::Test)
 
 add_executable(frame_bench ${CMAKE_CURRENT_LIST_DIR}/frame_bench.cpp ${CMAKE_CURRENT_LIST_DIR}/StartupComparison.cpp)

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
 
 #include <GL/gl.h>
 
@@ -45,21 +43,10 @@ protected:
     }
 
     // Captures a frame and keeps it for a person to look at should the test fail.
-    QImage Capture(const char* name)
-    {
-        Captured.emplace_back(QString::fromLatin1(name), CaptureFrame(box));
-        return Captured.back().second;
-    }
-
-    void TearDown() override
-    {
-        if (HasFailure())
-            for (const auto& [name, image] : Captured)
-                WriteTestImage(image, name);
-    }
+    QImage Capture(const char* name) { return Pictures.Keep(CaptureFrame(box), QString::fromLatin1(name)); }
 
     TOpenGL_box box;
-    std::vector<std::pair<QString, QImage>> Captured;
+    PicturesOnFailure Pictures;
 };
 
 }  // namespace
@@ -156,7 +143,6 @@ TEST_F(FrameTest, RebuildRecordsAndExecutesTheListYetRasterisesNothing)
         for (int x = 0; x < back.width(); ++x)
             drawn += back.pixelColor(x, y) != QColor(255, 0, 255);
     EXPECT_EQ(drawn, 0) << "pixels the rebuild drew before any frame";
-    if (drawn)
-        WriteTestImage(back.mirrored(), QStringLiteral("rebuild-back-buffer"));
+    Pictures.Keep(back.mirrored(), QStringLiteral("rebuild-back-buffer"));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

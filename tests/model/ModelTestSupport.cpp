@@ -3,13 +3,6 @@
 #include <cmath>
 #include <numbers>
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <cstddef>
-// The sanitizer runtime's allocator statistics; GCC ships no header for them.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#else
-#include <malloc.h>
-#endif
 
 std::unique_ptr<GLTestContext> ModelGLTest::Context;
 
@@ -32,13 +25,6 @@ void ModelGLTest::SetUp()
     glDisable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
     glDisable(GL_BLEND);
-}
-
-WheelConfig ModelGLTest::StartConfig()
-{
-    WheelConfig c;
-    SetInitialConfig(c);
-    return c;
 }
 
 bool ColorNear(const Rgba& a, const Rgba& b, double tolerance)
@@ -75,17 +61,6 @@ double PolarAngle(const FeedbackVertex& v)
 double DistanceXY(const FeedbackVertex& v, double cx, double cy)
 {
     return std::hypot(v.x - cx, v.y - cy);
-}
-
-long long HeapInUseBytes()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer's allocator serves every library; glibc's arenas see none of it.
-    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
-#else
-    const struct mallinfo2 m = mallinfo2();
-    return static_cast<long long>(m.uordblks + m.hblkhd);
-#endif
 }
 
 bool FlatAt(const FeedbackPolygon& p, double z, double tolerance)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ConfigSteps.h"
 #include "FeedbackCapture.h"
 #include "GLTestContext.h"
 #include "WheelConfig.h"
@@ -15,8 +16,6 @@ protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
     void SetUp() override;
-
-    static WheelConfig StartConfig();
 
 private:
     static std::unique_ptr<GLTestContext> Context;
@@ -35,11 +34,6 @@ bool PolygonColored(const FeedbackPolygon& p, const Rgba& color);
 double RadiusOf(const FeedbackVertex& v);
 double PolarAngle(const FeedbackVertex& v);
 double DistanceXY(const FeedbackVertex& v, double cx, double cy);
-
-// Bytes the process holds in allocations from the heap, through whichever
-// allocator this build uses, so that a library's leak shows even where it
-// cannot be asked about its own memory.
-long long HeapInUseBytes();
 
 // Every vertex lies in the plane z within the tolerance.
 bool FlatAt(const FeedbackPolygon& p, double z, double tolerance = 2e-3);

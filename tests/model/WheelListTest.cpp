@@ -1,4 +1,5 @@
 #include "DimensionIndicators.h"
+#include "MemoryUse.h"
 #include "ModelTestSupport.h"
 #include "RimShell.h"
 #include "WheelDisc.h"

@@ -99,13 +99,10 @@ protected:
 
     void Rebuild() { Box.BuildWheelList(); }
 
-    void KeepImageOnFailure(const Frame& f, const char* name)
-    {
-        if (HasFailure())
-            WriteTestImage(f.image, QString::fromLatin1(name));
-    }
+    void KeepImageOnFailure(const Frame& f, const char* name) { Pictures.Keep(f.image, QString::fromLatin1(name)); }
 
     TOpenGL_box Box;
+    PicturesOnFailure Pictures;
 };
 
 }  // namespace
@@ -114,6 +111,7 @@ TEST_F(WheelPictureTest, StartUpWheelShowsBoreHubAndGreyFlange)
 {
     const WheelConfig& c = Box.Config();
     const Frame f = Capture(Box);
+    KeepImageOnFailure(f, "wheel-start");
     ASSERT_FALSE(f.image.isNull());
     const double e = c.Einpresstiefe / 20.0;
 
@@ -123,7 +121,6 @@ TEST_F(WheelPictureTest, StartUpWheelShowsBoreHubAndGreyFlange)
     EXPECT_TRUE(Shows(f, hub, Lit(GreyRgb, Facing()))) << "hub ring: " << Describe(f, hub);
     const QPoint flange = f.Pixel(0.0, c.Radius + 0.3, c.HalfWidth);
     EXPECT_TRUE(Shows(f, flange, Lit(GreyRgb, Facing()))) << "front flange: " << Describe(f, flange);
-    KeepImageOnFailure(f, "wheel-start");
 }
 
 TEST_F(WheelPictureTest, HighlightedFlangeIsOrangeWhereItProjects)
@@ -132,11 +129,11 @@ TEST_F(WheelPictureTest, HighlightedFlangeIsOrangeWhereItProjects)
     Rebuild();
     const WheelConfig& c = Box.Config();
     const Frame f = Capture(Box);
+    KeepImageOnFailure(f, "wheel-flange-highlight");
     const QPoint flange = f.Pixel(0.0, c.Radius + 0.3, c.HalfWidth);
     EXPECT_TRUE(Shows(f, flange, Lit(OrangeRgb, Facing()))) << "front flange: " << Describe(f, flange);
     const QPoint hub = f.Pixel(0.0, 1.5, c.Einpresstiefe / 20.0);
     EXPECT_TRUE(Shows(f, hub, Lit(GreyRgb, Facing()))) << "hub ring: " << Describe(f, hub);
-    KeepImageOnFailure(f, "wheel-flange-highlight");
 }
 
 TEST_F(WheelPictureTest, WidthMarkerBlendsWhileItsArrowHeadIsOpaque)
@@ -145,6 +142,7 @@ TEST_F(WheelPictureTest, WidthMarkerBlendsWhileItsArrowHeadIsOpaque)
     Rebuild();
     const WheelConfig& c = Box.Config();
     const Frame f = Capture(Box);
+    KeepImageOnFailure(f, "wheel-width-indicator");
 
     // On the front marker, outside the flange crest and off the rod; nothing
     // but the background lies behind it there.
@@ -161,5 +159,4 @@ TEST_F(WheelPictureTest, WidthMarkerBlendsWhileItsArrowHeadIsOpaque)
     EXPECT_GT(a.redF(), 0.75) << "arrow head: " << Describe(f, arrow);
     EXPECT_NEAR(a.greenF() / a.redF(), 0.5, 0.06) << "arrow head: " << Describe(f, arrow);
     EXPECT_LT(a.blueF(), 0.06) << "arrow head shows the background through: " << Describe(f, arrow);
-    KeepImageOnFailure(f, "wheel-width-indicator");
 }

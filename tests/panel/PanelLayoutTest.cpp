@@ -1,5 +1,7 @@
 #include "PanelTestSupport.h"
 
+#include "ControlTable.h"
+
 #include "FrameCapture.h"
 #include "Unit1.h"
 
@@ -213,6 +215,18 @@ TEST_F(PanelLayout, EveryControlSitsWhereDesignedWithItsFontHintFocusAndTabOrder
         }
     }
 
+    // The buttons laid out here are the controls every other test walks.
+    QStringList laidOut;
+    for (const ControlSpec& s : Controls())
+        if (s.kind == Kind::Speed || s.kind == Kind::Push)
+            laidOut << QString::fromLatin1(s.name);
+    QStringList walked;
+    for (const Control& c : kControls)
+        walked << QString::fromLatin1(c.name);
+    laidOut.sort();
+    walked.sort();
+    EXPECT_EQ(laidOut, walked);
+
     std::sort(tabOrder.begin(), tabOrder.end());
     ASSERT_EQ(tabOrder.size(), 21u);
     QStringList expectedChain;
@@ -232,7 +246,8 @@ TEST_F(PanelLayout, EveryControlSitsWhereDesignedWithItsFontHintFocusAndTabOrder
 TEST_F(PanelLayout, FramesHeaderAndSectionTitlesShowTheirColours)
 {
     TFrameSteuerung* panel = box->Panel();
-    const QImage image = panel->grab().toImage();
+    PicturesOnFailure pictures;
+    const QImage& image = pictures.Keep(panel->grab().toImage(), QStringLiteral("panel-colours-actual"));
     // Positions are in panel coordinates; the picture may be in device pixels.
     const qreal dpr = image.devicePixelRatio();
     const auto at = [&image, dpr](int x, int y) { return image.pixelColor((QPointF(x, y) * dpr).toPoint()); };
@@ -266,6 +281,4 @@ TEST_F(PanelLayout, FramesHeaderAndSectionTitlesShowTheirColours)
     // Outside the frames the panel is white.
     EXPECT_EQ(at(3, 300), QColor(Qt::white));
     EXPECT_EQ(at(100, 590), QColor(Qt::white));
-    if (HasFailure())
-        WriteTestImage(image, QStringLiteral("panel-colours-actual"));
 }

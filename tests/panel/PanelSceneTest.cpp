@@ -82,7 +82,8 @@ TEST_F(PanelAndView, ClickedConfigurationShowsWhereItsGeometryPutsIt)
     ASSERT_TRUE(c.Halbschnitt);
     ASSERT_TRUE(c.ColorFelgenhorn);
 
-    const QImage frame = CaptureFrame(*box);
+    PicturesOnFailure pictures;
+    const QImage& frame = pictures.Keep(CaptureFrame(*box), QStringLiteral("panel-scene-actual"));
     ASSERT_EQ(frame.size(), QSize(box->width() - 200, box->height()));
     const double R = c.Radius;
     const double W = c.HalfWidth;
@@ -109,8 +110,6 @@ TEST_F(PanelAndView, ClickedConfigurationShowsWhereItsGeometryPutsIt)
         EXPECT_EQ(seen, p.expected) << p.what << " at " << at.x() << "," << at.y() << " shows "
                                     << NameOf(seen) << " " << frame.pixelColor(at).name().toStdString();
     }
-    if (HasFailure())
-        WriteTestImage(frame, QStringLiteral("panel-scene-actual"));
 }
 
 TEST_F(PanelAndView, PictureOfTheWholeWindowForAPersonToLookAt)

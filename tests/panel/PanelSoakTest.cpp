@@ -5,6 +5,7 @@
 
 #include "ConfigInvariants.h"
 #include "DialogCounter.h"
+#include "MemoryUse.h"
 #include "PanelTestSupport.h"
 #include "SoakChecks.h"
 #include "Unit1.h"
@@ -219,7 +220,7 @@ PanelSoak::Memory PanelSoak::MemoryAtStartWheel()
     // those keep depends on the order of the frees, by a few MiB. Returned to
     // the system first, what stays resident is what is held.
     malloc_trim(0);
-    return {ResidentKiB(), HeapInUseKiB()};
+    return {ResidentKiB(), static_cast<long>(HeapInUseBytes() / 1024)};
 }
 
 TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)

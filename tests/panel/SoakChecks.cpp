@@ -4,7 +4,6 @@
 #include "ct_ogl1.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QLabel>
 #include <QOpenGLContext>
 #include <QWidget>
@@ -13,12 +12,6 @@
 
 #include <array>
 #include <cmath>
-
-#include <malloc.h>
-#if defined(__SANITIZE_ADDRESS__)
-// The sanitizer's allocator keeps its own count; GCC ships no header for it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
 
 namespace {
 
@@ -99,25 +92,4 @@ testing::AssertionResult SoakChecks::ExactlyOneWheelList(TOpenGL_box& box)
     if (alive != 1)
         return testing::AssertionFailure() << alive << " display lists exist, the wheel's is " << current;
     return testing::AssertionSuccess();
-}
-
-long ResidentKiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
-long HeapInUseKiB()
-{
-#if defined(__SANITIZE_ADDRESS__)
-    return static_cast<long>(__sanitizer_get_current_allocated_bytes() / 1024);
-#else
-    const struct mallinfo2 heap = mallinfo2();
-    return static_cast<long>((heap.uordblks + heap.hblkhd) / 1024);
-#endif
 }

@@ -37,9 +37,3 @@ private:
     bool DiameterRewritten = false;
     unsigned Highest = 0;
 };
-
-// VmRSS of this process.
-long ResidentKiB();
-// What the process has allocated and not freed: in all of malloc's arenas,
-// or in the sanitizer's allocator where that replaces malloc.
-long HeapInUseKiB();

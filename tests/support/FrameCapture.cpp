@@ -9,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -58,6 +60,19 @@ QString WriteTestImage(const QImage& image, const QString& name)
     const QString path = QStringLiteral(MQ_TEST_OUTPUT_DIR) + QLatin1Char('/') + name + QStringLiteral(".png");
     image.save(path);
     return path;
+}
+
+PicturesOnFailure::~PicturesOnFailure()
+{
+    if (::testing::Test::HasFailure())
+        for (const auto& [name, image] : Kept)
+            WriteTestImage(image, name);
+}
+
+const QImage& PicturesOnFailure::Keep(const QImage& image, const QString& name)
+{
+    Kept.emplace_back(name, image);
+    return Kept.back().second;
 }
 
 bool PixelNear(const QImage& image, int x, int y, double r, double g, double b, double tolerance)

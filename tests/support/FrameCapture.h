@@ -4,6 +4,9 @@
 #include <QImage>
 #include <QString>
 
+#include <utility>
+#include <vector>
+
 class QWidget;
 class TOpenGL_box;
 
@@ -23,6 +26,20 @@ QImage CaptureFrame(TOpenGL_box& box);
 // Writes an image into the build tree's test-output folder, for a person to
 // look at; returns its path.
 QString WriteTestImage(const QImage& image, const QString& name);
+
+// Keeps the pictures a test looks at and writes them into the test output if
+// the test has failed by the time this goes, early returns of ASSERTs included.
+class PicturesOnFailure {
+public:
+    PicturesOnFailure() = default;
+    PicturesOnFailure(const PicturesOnFailure&) = delete;
+    PicturesOnFailure& operator=(const PicturesOnFailure&) = delete;
+    ~PicturesOnFailure();
+    const QImage& Keep(const QImage& image, const QString& name);
+
+private:
+    std::vector<std::pair<QString, QImage>> Kept;
+};
 
 // True when every channel of the pixel lies within tolerance/255 of (r, g, b).
 bool PixelNear(const QImage& image, int x, int y, double r, double g, double b, double tolerance = 2.0);
