@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <deque>
 #include <utility>
-#include <vector>
 
 class QWidget;
 class TOpenGL_box;
@@ -38,7 +38,8 @@ public:
     const QImage& Keep(const QImage& image, const QString& name);
 
 private:
-    std::vector<std::pair<QString, QImage>> Kept;
+    // A deque keeps the pictures it has handed out where they are.
+    std::deque<std::pair<QString, QImage>> Kept;
 };
 
 // True when every channel of the pixel lies within tolerance/255 of (r, g, b).
