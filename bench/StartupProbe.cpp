@@ -1,8 +1,8 @@
 #include "StartupProbe.h"
 
-#include <QTimer>
+#include "MemoryUse.h"
 
-#include <sys/resource.h>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -45,10 +45,8 @@ void FirstPicture::ReportIfComplete()
     if (!Flushed || !Presented)
         return;
     const auto now = std::chrono::steady_clock::now();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
     std::printf("first-frame-ns=%lld display-ns=%lld peak-kib=%ld\n", Nanoseconds(now), Nanoseconds(Opened),
-                usage.ru_maxrss);
+                PeakResidentKiB());
     std::fflush(stdout);
     std::_Exit(EXIT_SUCCESS);
 }

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 
+#include <sys/resource.h>
+
 #if defined(__SANITIZE_ADDRESS__)
 // The sanitizer runtime's allocator statistics; GCC ships no header for them.
 extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
@@ -28,6 +30,14 @@ inline long ResidentKiB()
         status.ignore(1 << 12, '\n');
     }
     return -1;
+}
+
+// The most this process has held resident so far, in KiB.
+inline long PeakResidentKiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 // Bytes allocated and not freed, through whichever allocator this build
