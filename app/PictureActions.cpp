@@ -45,34 +45,31 @@ QString PictureActions::Marking() const
     return QString::fromStdString(RimMarking(Box.Config(), QLocale().decimalPoint().toStdString()));
 }
 
+QImage PictureActions::Grab(const QString& title)
+{
+    const QImage picture = Box.GrabFrame();
+    if (picture.isNull())
+        Refuse(&Box, title, QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
+    return picture;
+}
+
 void PictureActions::Save()
 {
     // The picture as the command finds it, before any dialog covers the view.
-    const QImage picture = Box.GrabFrame();
-    if (picture.isNull()) {
-        Refuse(&Box, SaveTitle, QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
+    const QImage picture = Grab(SaveTitle);
+    if (picture.isNull())
         return;
-    }
     const QString path = AskForPath(SaveTitle);
     if (!path.isEmpty())
         Write(picture, path, SaveTitle);
 }
 
-int PictureActions::SmallestPrintWidth() const
-{
-    return Box.ViewPixelSize().width();
-}
-
-int PictureActions::LargestPrintWidth() const
-{
-    return std::min(PrintWidthCap, Box.LargestPrintWidth());
-}
-
 void PictureActions::SavePrintSize()
 {
     LoadQtTexts();
-    const int smallest = SmallestPrintWidth();
-    const int largest = LargestPrintWidth();
+    // From the view's own width up to what the GL can draw off screen.
+    const int smallest = Box.ViewPixelSize().width();
+    const int largest = std::min(PrintWidthCap, Box.LargestPrintWidth());
     if (largest < smallest) {
         Refuse(&Box, PrintTitle, QStringLiteral("Die Grafik kann kein größeres Bild als die Ansicht erzeugen."));
         return;
@@ -105,12 +102,9 @@ void PictureActions::SavePrintSize()
 
 void PictureActions::Copy()
 {
-    const QImage picture = Box.GrabFrame();
-    if (picture.isNull()) {
-        Refuse(&Box, QStringLiteral("Bild kopieren"), QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
-        return;
-    }
-    QGuiApplication::clipboard()->setImage(picture);
+    const QImage picture = Grab(QStringLiteral("Bild kopieren"));
+    if (!picture.isNull())
+        QGuiApplication::clipboard()->setImage(picture);
 }
 
 QString PictureActions::AskForPath(const QString& title)

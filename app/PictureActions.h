@@ -16,12 +16,10 @@ public:
     void SavePrintSize();
     void Copy();
 
-    // The widths the print size may take here: from the view's own up to
-    // what the GL can draw off screen in one piece.
-    int SmallestPrintWidth() const;
-    int LargestPrintWidth() const;
-
 private:
+    // The view's picture as the command finds it; null, after saying so
+    // under the given title, when it cannot be read.
+    QImage Grab(const QString& title);
     // The file dialog, opened in the folder last saved to (at first the
     // user's pictures) with the rim's marking as the name; empty when
     // cancelled.

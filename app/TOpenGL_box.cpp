@@ -79,7 +79,6 @@ void TOpenGL_box::FormCreate()
 {
     FrameSteuerung1->resize(PanelWidth, height());
     SetInitialConfig(Wheel);
-    Commands->DescribeView();
 }
 
 void TOpenGL_box::setVisible(bool visible)
@@ -277,11 +276,13 @@ void TOpenGL_box::DrawAndPresent(QImage* picture)
         MakeCurrent(DeviceContext, GLContext);
     }
     emit FrameDrawn();
-    const QSize pixels = ViewPixelSize();
     if (picture)
-        *picture = ReadBackBuffer(pixels);
-    if (ViewHasFocus())
-        DrawFocusFrame(pixels.width(), pixels.height(), static_cast<int>(std::lround(2 * GLWindow->devicePixelRatio())));
+        *picture = ReadBackBuffer(ViewPixelSize());
+    if (ViewHasFocus()) {
+        const QSize pixels = ViewPixelSize();
+        const int thickness = static_cast<int>(std::lround(2 * GLWindow->devicePixelRatio()));
+        DrawFocusFrame(pixels.width(), pixels.height(), thickness);
+    }
     const bool presented = SwapBuffers(DeviceContext, GLContext);
     FrameOpen = false;
     if (presented)

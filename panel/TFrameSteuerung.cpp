@@ -29,8 +29,8 @@ const QColor Silver(0xC0, 0xC0, 0xC0);
 // colours it is given, in the light palette they have on a light desktop. A
 // dark style paints its own dark faces, and dims their text below what stays
 // legible while the window is in the background. Dialogs are windows of
-// their own and keep the desktop's scheme.
-void SetPanelDesign(QWidget* panel)
+// their own and keep the desktop's scheme. Returns the buttons' style.
+QStyle* SetPanelDesign(QWidget* panel)
 {
     auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     fusion->setParent(panel);
@@ -40,11 +40,7 @@ void SetPanelDesign(QWidget* panel)
     p.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(p);
     panel->setAutoFillBackground(true);
-}
-
-QStyle* PanelButtonStyle(const QWidget* panel)
-{
-    return panel->findChild<QStyle*>(QStringLiteral("PanelButtonStyle"), Qt::FindDirectChildrenOnly);
+    return fusion;
 }
 
 void SetColors(QWidget* w, const QColor& text, const QColor& background)
@@ -65,7 +61,7 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
 {
     RegisterPanelFonts();
     setObjectName(QStringLiteral("FrameSteuerung1"));
-    SetPanelDesign(this);
+    ButtonStyle = SetPanelDesign(this);
     setFont(PanelFont(TahomaFamily, 11));
     setFixedWidth(200);
 
@@ -197,7 +193,7 @@ void TFrameSteuerung::CreateSpeedButtons()
         button->setObjectName(QLatin1String(s.name));
         button->setGeometry(QRect(s.position, QSize(25, 25)));
         button->setFocusPolicy(Qt::NoFocus);
-        button->setStyle(PanelButtonStyle(this));
+        button->setStyle(ButtonStyle);
         if (s.arrow == Qt::NoArrow) {
             button->setFont(PanelFont(TahomaFamily, 13));
             button->setText(s.face);
@@ -282,7 +278,7 @@ void TFrameSteuerung::CreatePushButtons()
         button->setObjectName(QLatin1String(s.name));
         button->setGeometry(s.geometry);
         button->setFocusPolicy(Qt::StrongFocus);
-        button->setStyle(PanelButtonStyle(this));
+        button->setStyle(ButtonStyle);
         button->setToolTip(s.hint);
         if (!s.accessibleName.isEmpty())
             button->setAccessibleName(s.accessibleName);

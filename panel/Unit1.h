@@ -6,6 +6,7 @@
 
 class QLabel;
 class QPushButton;
+class QStyle;
 struct WheelConfig;
 class SceneHost;
 
@@ -76,4 +77,5 @@ private:
     QLabel* lblFelgenbezeichnung = nullptr;
     QPushButton* btnSchnitt = nullptr;
     std::vector<QPushButton*> TabChain;
+    QStyle* ButtonStyle = nullptr;  // the panel's own, drawn in its light design
 };

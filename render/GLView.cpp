@@ -123,39 +123,27 @@ void GLView::wheelEvent(QWheelEvent* event)
 
 bool GLView::HandleKey(const QKeyEvent& event)
 {
+    // Shift is allowed where a layout needs it to type the key, as for "+".
+    struct KeyStep {
+        int key;
+        ViewStep step;
+        bool shiftAllowed;
+    };
+    static constexpr KeyStep keys[] = {
+        {Qt::Key_Plus, ViewStep::ZoomIn, true},       {Qt::Key_Minus, ViewStep::ZoomOut, true},
+        {Qt::Key_Up, ViewStep::RotateUp, false},      {Qt::Key_Down, ViewStep::RotateDown, false},
+        {Qt::Key_Left, ViewStep::RotateLeft, false},  {Qt::Key_Right, ViewStep::RotateRight, false},
+    };
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier) {
-        switch (event.key()) {
-        case Qt::Key_Plus:
-            Input.ViewStepped(ViewStep::ZoomIn);
-            return true;
-        case Qt::Key_Minus:
-            Input.ViewStepped(ViewStep::ZoomOut);
-            return true;
-        default:
-            break;
-        }
-    }
     if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
         Input.ViewMenuRequested(mapToGlobal(QPoint(width() / 2, height() / 2)));
         return true;
     }
-    if (modifiers == Qt::NoModifier) {
-        switch (event.key()) {
-        case Qt::Key_Up:
-            Input.ViewStepped(ViewStep::RotateUp);
+    for (const KeyStep& k : keys) {
+        if (k.key == event.key() &&
+            (modifiers == Qt::NoModifier || (k.shiftAllowed && modifiers == Qt::ShiftModifier))) {
+            Input.ViewStepped(k.step);
             return true;
-        case Qt::Key_Down:
-            Input.ViewStepped(ViewStep::RotateDown);
-            return true;
-        case Qt::Key_Left:
-            Input.ViewStepped(ViewStep::RotateLeft);
-            return true;
-        case Qt::Key_Right:
-            Input.ViewStepped(ViewStep::RotateRight);
-            return true;
-        default:
-            break;
         }
     }
     return false;
