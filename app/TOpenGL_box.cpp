@@ -196,7 +196,6 @@ void TOpenGL_box::FitOuterSize()
     if (Fitted || frame.isNull())
         return;
     Fitted = true;
-    windowHandle()->removeEventFilter(this);
     resize((OuterSize - frame).expandedTo(minimumSize()));
     PlaceOnScreen();
 }
@@ -221,9 +220,15 @@ bool TOpenGL_box::eventFilter(QObject* watched, QEvent* event)
         }
         return QWidget::eventFilter(watched, event);
     }
-    // A window manager frames the window before the server exposes it.
-    if (watched == windowHandle() && event->type() == QEvent::Expose)
+    // A window manager frames the window before the server exposes it; one
+    // that has not framed it by then never will. The frame is measured this
+    // once: later, while a size the window asked for is still on its way,
+    // Qt takes the difference to the server's size for a frame.
+    if (watched == windowHandle() && event->type() == QEvent::Expose) {
+        windowHandle()->removeEventFilter(this);
         FitOuterSize();
+        Fitted = true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -1,3 +1,4 @@
+#include "DialogCounter.h"
 #include "FrameCapture.h"
 #include "GLView.h"
 #include "X11Properties.h"
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,16 +35,11 @@ int OpenErrorDialogs()
     return count;
 }
 
-// Waits for the modal error dialog, pokes the window with paints while it is
-// open, records what it shows and closes it with its OK button.
-void AnswerDialogWhenItOpens(TOpenGL_box& box, DialogSeen& seen, QSignalSpy& presented)
+// Records what the error dialog shows while it is open, and pokes the window
+// with paints meanwhile; the counter then closes it.
+void WatchErrorDialogs(DialogCounter& dialogs, TOpenGL_box& box, DialogSeen& seen, QSignalSpy& presented)
 {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [&box, &seen, &presented, poll] {
-        auto* dialog = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        poll->stop();
+    dialogs.LookAtMessages([&box, &seen, &presented](QMessageBox& dialog) {
         const int before = presented.count();
         box.RenderScene();
         box.View()->requestUpdate();
@@ -52,16 +47,13 @@ void AnswerDialogWhenItOpens(TOpenGL_box& box, DialogSeen& seen, QSignalSpy& pre
         QApplication::processEvents();
         seen.framesWhileOpen = presented.count() - before;
         seen.dialogs = std::max(seen.dialogs, OpenErrorDialogs());
-        seen.text = dialog->text();
-        seen.title = dialog->windowTitle();
-        seen.icon = dialog->icon();
-        seen.buttons = dialog->standardButtons();
-        seen.centre = dialog->frameGeometry().center();
-        seen.parent = dialog->parentWidget();
-        dialog->button(QMessageBox::Ok)->click();
-        poll->deleteLater();
+        seen.text = dialog.text();
+        seen.title = dialog.windowTitle();
+        seen.icon = dialog.icon();
+        seen.buttons = dialog.standardButtons();
+        seen.centre = dialog.frameGeometry().center();
+        seen.parent = dialog.parentWidget();
     });
-    poll->start(10);
 }
 
 }  // namespace
@@ -72,7 +64,8 @@ TEST(ErrorDialog, AnErrorRaisedBeforeAFrameIsReportedOnceAndTheFrameStillPresent
     ASSERT_TRUE(ShowAndExpose(box));
     QSignalSpy presented(&box, &TOpenGL_box::FramePresented);
     DialogSeen seen;
-    AnswerDialogWhenItOpens(box, seen, presented);
+    DialogCounter dialogs;
+    WatchErrorDialogs(dialogs, box, seen, presented);
 
     glEnable(0x7FFF);  // no such capability: GL_INVALID_ENUM
     box.RenderScene();
@@ -112,9 +105,11 @@ TEST(ErrorDialog, AnErrorEveryFrameBringsOneDialogPerFrameAndNeverStacksThem)
     box.Config().WheelList = faulty;
 
     QSignalSpy presented(&box, &TOpenGL_box::FramePresented);
+    DialogCounter dialogs;
+    DialogSeen seen;
+    WatchErrorDialogs(dialogs, box, seen, presented);
     for (int frame = 0; frame < 3; ++frame) {
-        DialogSeen seen;
-        AnswerDialogWhenItOpens(box, seen, presented);
+        seen = {};
         const int before = presented.count();
         box.RenderScene();
         EXPECT_EQ(seen.dialogs, 1) << "frame " << frame;

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -27,16 +26,6 @@ using namespace std::chrono_literals;
 const QSize Client(800, 600);
 const char* const OutputVariable = "MQ_FRAME_MATCH_OUTPUT";
 
-QImage StartFrame(TOpenGL_box& box)
-{
-    if (!ShowAndExpose(box))
-        return {};
-    box.resize(Client);
-    if (!QTest::qWaitFor([&box] { return box.size() == Client; }, 5000))
-        return {};
-    return CaptureFrame(box);
-}
-
 }  // namespace
 
 // The reference: run by the test below in a child process on its X server.
@@ -46,7 +35,7 @@ TEST(FrameMatch, WriteStartFrame)
     if (!output)
         GTEST_SKIP() << "draws the reference only when the comparison below asks for it";
     TOpenGL_box box;
-    const QImage frame = StartFrame(box);
+    const QImage frame = StartFrame(box, Client);
     ASSERT_FALSE(frame.isNull());
     ASSERT_TRUE(frame.save(QString::fromLocal8Bit(output)));
 }
@@ -54,7 +43,7 @@ TEST(FrameMatch, WriteStartFrame)
 TEST(FrameMatch, StartFrameIsTheX11PictureAtScaleOneRenderedAtThisScreensPixels)
 {
     TOpenGL_box box;
-    const QImage frame = StartFrame(box);
+    const QImage frame = StartFrame(box, Client);
     ASSERT_FALSE(frame.isNull());
     const double scale = box.View()->devicePixelRatio();
 

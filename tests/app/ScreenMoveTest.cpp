@@ -131,16 +131,6 @@ private:
     bool Up = false;
 };
 
-QImage StartFrame(TOpenGL_box& box, const QSize& size)
-{
-    if (!ShowAndExpose(box))
-        return {};
-    box.resize(size);
-    if (!QTest::qWaitFor([&box, size] { return box.size() == size; }, 5000))
-        return {};
-    return CaptureFrame(box);
-}
-
 std::string FramePath(const std::string& directory, const char* name, int scale)
 {
     return directory + "/" + name + "-" + std::to_string(scale) + ".png";

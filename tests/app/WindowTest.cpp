@@ -14,14 +14,6 @@
 
 #include <GL/gl.h>
 
-// Waits for the X round trip of a resize to come back as the window's size.
-static bool WaitForClientSize(const TOpenGL_box& box, QSize expected)
-{
-    for (int i = 0; i < 100 && box.size() != expected; ++i)
-        QTest::qWait(20);
-    return box.size() == expected;
-}
-
 TEST(MainWindow, CaptionIsExactlyTheProgramsOwnWithoutAppendedName)
 {
     TOpenGL_box box;
@@ -76,8 +68,6 @@ TEST(MainWindow, TooSmallARequestSnapsBackToTheMinimumClientSize)
     }
     box.resize(700, 500);
     ASSERT_TRUE(WaitForClientSize(box, QSize(800, 600))) << box.width() << "x" << box.height();
-    QTest::qWait(50);
-    EXPECT_EQ(box.size(), QSize(800, 600));
     EXPECT_EQ(box.Panel()->geometry(), QRect(0, 0, 200, 600));
     EXPECT_DOUBLE_EQ(box.Config().AspectRatio, 800.0 / 600.0);
 

@@ -20,7 +20,6 @@
 #include <QPainter>
 #include <QStyle>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -186,7 +185,8 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
     if (QWidget* focused = QApplication::focusWidget())
         focused->clearFocus();
     QCursor::setPos(0, 0);
-    QTest::qWait(50);
+    const QList<QWidget*> controls = box.findChildren<QWidget*>();
+    ASSERT_TRUE(ServeUntil([&] { return std::ranges::none_of(controls, &QWidget::underMouse); }));
 
     // A window in the background is drawn with the scheme's inactive
     // colours, often dimmer: the texts must stay legible in both.

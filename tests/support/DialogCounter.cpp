@@ -9,6 +9,8 @@ DialogCounter::DialogCounter()
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             Texts << box->text();
+            if (Look)
+                Look(*box);
             box->accept();
         } else if (modal && modal->isVisible() && !Answers.empty()) {
             const auto answer = std::move(Answers.front());

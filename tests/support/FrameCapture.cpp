@@ -2,16 +2,18 @@
 
 #include "GLBinding.h"
 #include "GLView.h"
+#include "Unit1.h"
+#include "X11Geometry.h"
+#include "X11Properties.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <GL/gl.h>
 
 #include <cmath>
 
@@ -20,6 +22,39 @@ bool ShowAndExpose(TOpenGL_box& box)
     box.show();
     return box.HasGLContext() && QTest::qWaitForWindowExposed(&box, 5000) &&
            QTest::qWaitFor([&box] { return CanPresent(box.View()); }, 5000);
+}
+
+bool ServeUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    // Wakes the wait for events at the deadline, should none come.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+bool WaitForClientSize(const TOpenGL_box& box, QSize size, int timeoutMs)
+{
+    return ServeUntil(
+        [&box, size] {
+            return box.size() == size && (!RunningOnX11() || X11ClientSize(box) == size) &&
+                   box.View()->size() == QSize(size.width() - box.Panel()->width(), size.height());
+        },
+        timeoutMs);
+}
+
+QImage StartFrame(TOpenGL_box& box, QSize client)
+{
+    if (!ShowAndExpose(box))
+        return {};
+    box.resize(client);
+    return WaitForClientSize(box, client) ? CaptureFrame(box) : QImage();
 }
 
 bool ActivateForKeys(QWidget& window)
@@ -36,22 +71,7 @@ bool ActivateForKeys(QWidget& window)
 
 QImage CaptureFrame(TOpenGL_box& box)
 {
-    QImage image;
-    const auto connection = QObject::connect(&box, &TOpenGL_box::FrameDrawn, [&] {
-        GLint viewport[4] = {};
-        // The view's framebuffer, not the (shifted) viewport, is what shows.
-        const qreal dpr = box.View()->devicePixelRatio();
-        viewport[2] = static_cast<GLint>(std::lround(box.View()->width() * dpr));
-        viewport[3] = static_cast<GLint>(std::lround(box.View()->height() * dpr));
-        QImage raw(viewport[2], viewport[3], QImage::Format_RGBA8888);
-        glPixelStorei(GL_PACK_ALIGNMENT, 4);
-        glReadBuffer(GL_BACK);
-        glReadPixels(0, 0, viewport[2], viewport[3], GL_RGBA, GL_UNSIGNED_BYTE, raw.bits());
-        image = raw.mirrored(false, true);
-    });
-    box.RenderScene();
-    QObject::disconnect(connection);
-    return image;
+    return box.GrabFrame();
 }
 
 QString WriteTestImage(const QImage& image, const QString& name)

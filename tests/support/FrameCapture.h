@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 #include <utility>
 
 class QWidget;
@@ -14,13 +15,26 @@ class TOpenGL_box;
 // waits until it is on screen and the view can present frames.
 bool ShowAndExpose(TOpenGL_box& box);
 
+// Serves events until the condition holds; false when it still does not
+// after the time given. Each event is taken up as soon as it arrives.
+bool ServeUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+
+// Waits until the window's client has the size, as the widget, the X server
+// (where there is one) and the view see it.
+bool WaitForClientSize(const TOpenGL_box& box, QSize size, int timeoutMs = 5000);
+
+// The first frame of a window shown and then given the client size; null
+// when it cannot be had.
+QImage StartFrame(TOpenGL_box& box, QSize client);
+
 // Makes the window the active one, so that keys reach its focus widget. A
 // compositor without a keyboard activates no window; then the activation is
 // taken in-process.
 bool ActivateForKeys(QWidget& window);
 
-// Draws one frame through RenderScene and returns the back buffer as it is
-// about to be presented, in device pixels of the view (top row first).
+// Draws and presents one frame as RenderScene does and returns the back
+// buffer as it was before it was presented, without the focus frame, in
+// device pixels of the view (top row first), alpha as drawn.
 QImage CaptureFrame(TOpenGL_box& box);
 
 // Writes an image into the build tree's test-output folder, for a person to
