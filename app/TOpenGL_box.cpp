@@ -19,7 +19,7 @@
 #include <cmath>
 
 namespace {
-constexpr int PanelWidth = 200;
+constexpr int PanelWidth = TFrameSteuerung::PanelWidth;
 constexpr int MinClientWidth = 800;
 constexpr int MinClientHeight = 600;
 const QSize OuterSize(808, 630);

@@ -1,6 +1,7 @@
 #include "BareWindow.h"
 
 #include "BareView.h"
+#include "Unit1.h"
 
 BareWindow::BareWindow(std::function<void()> presented)
 {
@@ -8,5 +9,7 @@ BareWindow::BareWindow(std::function<void()> presented)
     GLWindow = new BareView(std::move(presented));
     QWidget* container = QWidget::createWindowContainer(GLWindow, this);
     resize(808, 630);
-    container->setGeometry(200, 0, width() - 200, height());
+    // The panel's strip stays empty: only its width is the viewer's.
+    constexpr int panel = TFrameSteuerung::PanelWidth;
+    container->setGeometry(panel, 0, width() - panel, height());
 }

@@ -1,25 +1,29 @@
 #include "PanelTexts.h"
 
-QString FormatPanelNumber(double value, const QLocale& locale)
+#include "RimMarking.h"
+
+namespace {
+
+QString Figure(double value, const QLocale& locale)
 {
-    QLocale plain = locale;
-    plain.setNumberOptions(plain.numberOptions() | QLocale::OmitGroupSeparator);
-    return plain.toString(value, 'g', 15);
+    return QString::fromStdString(FormatFigure(value, locale.decimalPoint().toStdString()));
 }
+
+}  // namespace
 
 QString MaulweiteCaption(double inches, const QLocale& locale)
 {
-    return QStringLiteral("Maulweite: ") + FormatPanelNumber(inches, locale) + QStringLiteral(" \"");
+    return QStringLiteral("Maulweite: ") + Figure(inches, locale) + QStringLiteral(" \"");
 }
 
 QString DurchmesserCaption(double inches, const QLocale& locale)
 {
-    return QStringLiteral("Durchmesser: ") + FormatPanelNumber(inches, locale) + QStringLiteral(" \"");
+    return QStringLiteral("Durchmesser: ") + Figure(inches, locale) + QStringLiteral(" \"");
 }
 
 QString EinpresstiefeCaption(double millimetres, const QLocale& locale)
 {
-    return QStringLiteral("Einpresstiefe: ") + FormatPanelNumber(millimetres, locale) + QStringLiteral("mm");
+    return QStringLiteral("Einpresstiefe: ") + Figure(millimetres, locale) + QStringLiteral("mm");
 }
 
 QString RadbolzenCaption(int count)

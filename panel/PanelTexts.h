@@ -3,9 +3,8 @@
 #include <QLocale>
 #include <QString>
 
-// The value labels' run-time captions. Numbers are in the general format with
-// at most 15 significant digits and the locale's decimal separator.
-QString FormatPanelNumber(double value, const QLocale& locale);
+// The value labels' run-time captions. Numbers are written as the rim's
+// marking writes them, with the locale's decimal separator.
 QString MaulweiteCaption(double inches, const QLocale& locale);
 QString DurchmesserCaption(double inches, const QLocale& locale);
 QString EinpresstiefeCaption(double millimetres, const QLocale& locale);

@@ -63,7 +63,7 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     setObjectName(QStringLiteral("FrameSteuerung1"));
     ButtonStyle = SetPanelDesign(this);
     setFont(PanelFont(TahomaFamily, 11));
-    setFixedWidth(200);
+    setFixedWidth(PanelWidth);
 
     CreateShapes();
     CreateLabels();

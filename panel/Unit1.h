@@ -21,6 +21,9 @@ class TFrameSteuerung : public QWidget {
 public:
     TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* parent);
 
+    // The panel's fixed width; the view takes the rest of the window.
+    static constexpr int PanelWidth = 200;
+
     // The ends of the push buttons' tab order, for the window to continue it.
     QWidget* FirstInTabOrder() const;
     QWidget* LastInTabOrder() const;

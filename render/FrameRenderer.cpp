@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int ViewportLeft = 100;  // half the panel's width
-
 void DrawBackground(float zoom, double aspect)
 {
     const float z = zoom;
@@ -135,5 +133,5 @@ void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double de
     const auto scaled = [devicePixelRatio](int v) {
         return static_cast<GLint>(std::lround(v * devicePixelRatio));
     };
-    glViewport(scaled(ViewportLeft - viewLeft) - tile.x(), -tile.y(), scaled(clientWidth), scaled(clientHeight));
+    glViewport(scaled(-viewLeft / 2) - tile.x(), -tile.y(), scaled(clientWidth), scaled(clientHeight));
 }

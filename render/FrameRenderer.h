@@ -26,7 +26,8 @@ void RecordUnseen(const std::function<void()>& record);
 
 // The viewport of a full client area whose left edge lies half a panel width
 // left of the view's: the picture is centred on the area right of the panel.
-// viewLeft is the view's left edge in the client, all in logical pixels;
+// viewLeft is the view's left edge in the client, the panel's width, all in
+// logical pixels;
 // devicePixelRatio scales them to the framebuffer's pixels. A frame drawn in
 // tiles moves the viewport by minus the tile's corner, in framebuffer pixels.
 void SetFrameViewport(int clientWidth, int clientHeight, int viewLeft, double devicePixelRatio,
