@@ -1,9 +1,9 @@
 #include "PictureActions.h"
 
 #include "PictureFile.h"
+#include "PictureSource.h"
 #include "QtTexts.h"
 #include "RimMarking.h"
-#include "ct_ogl1.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,22 +35,25 @@ void Refuse(QWidget* parent, const QString& title, const QString& text)
 
 }  // namespace
 
-PictureActions::PictureActions(TOpenGL_box& box)
-    : Box(box)
+PictureActions::PictureActions(PictureSource& source, const WheelConfig& config, QWidget& window)
+    : Source(source)
+    , Config(config)
+    , Window(window)
 {
 }
 
 QString PictureActions::Marking() const
 {
-    return QString::fromStdString(RimMarking(Box.Config(), QLocale().decimalPoint().toStdString()));
+    return QString::fromStdString(RimMarking(Config, QLocale().decimalPoint().toStdString()));
 }
 
 QImage PictureActions::Grab(const QString& title)
 {
-    const QImage picture = Box.GrabFrame();
+    QImage picture = Source.GrabFrame();
     if (picture.isNull())
-        Refuse(&Box, title, QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
-    return picture;
+        Refuse(&Window, title, QStringLiteral("Das Bild der Ansicht konnte nicht gelesen werden."));
+    // The view is opaque, whatever alpha its buffer holds.
+    return std::move(picture).convertToFormat(QImage::Format_RGBX8888);
 }
 
 void PictureActions::Save()
@@ -68,13 +71,13 @@ void PictureActions::SavePrintSize()
 {
     LoadQtTexts();
     // From the view's own width up to what the GL can draw off screen.
-    const int smallest = Box.ViewPixelSize().width();
-    const int largest = std::min(PrintWidthCap, Box.LargestPrintWidth());
+    const int smallest = Source.ViewPixelSize().width();
+    const int largest = std::min(PrintWidthCap, Source.LargestPrintWidth());
     if (largest < smallest) {
-        Refuse(&Box, PrintTitle, QStringLiteral("Die Grafik kann kein größeres Bild als die Ansicht erzeugen."));
+        Refuse(&Window, PrintTitle, QStringLiteral("Die Grafik kann kein größeres Bild als die Ansicht erzeugen."));
         return;
     }
-    QInputDialog ask(&Box);
+    QInputDialog ask(&Window);
     ask.setObjectName(QStringLiteral("PrintWidthDialog"));
     ask.setWindowTitle(PrintTitle);
     ask.setLabelText(QStringLiteral("Breite in Pixeln (die Höhe folgt der Ansicht):"));
@@ -90,10 +93,10 @@ void PictureActions::SavePrintSize()
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage picture = Box.DrawPrintFrame(width);
+    const QImage picture = Source.DrawPrintFrame(width);
     QApplication::restoreOverrideCursor();
     if (picture.isNull()) {
-        Refuse(&Box, PrintTitle,
+        Refuse(&Window, PrintTitle,
                QStringLiteral("Ein Bild von %1 Pixeln Breite konnte nicht erzeugt werden.").arg(width));
         return;
     }
@@ -115,7 +118,7 @@ QString PictureActions::AskForPath(const QString& title)
         if (!QFileInfo(Folder).isDir())
             Folder = QDir::homePath();
     }
-    QFileDialog dialog(&Box, title);
+    QFileDialog dialog(&Window, title);
     dialog.setObjectName(QStringLiteral("PictureFileDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -137,7 +140,7 @@ void PictureActions::Write(const QImage& picture, const QString& path, const QSt
     QApplication::restoreOverrideCursor();
     if (cause.isEmpty())
         return;
-    Refuse(&Box, title,
+    Refuse(&Window, title,
            QStringLiteral("Das Bild konnte nicht im Ordner „%1“ gespeichert werden: %2.")
                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), cause));
 }

@@ -3,14 +3,16 @@
 #include <QImage>
 #include <QString>
 
-class TOpenGL_box;
+class PictureSource;
+class QWidget;
+struct WheelConfig;
 
 // The view's picture to keep: saved as shown, at print size, or copied to the
 // clipboard. Neither the view nor the configuration changes; a failure is
 // told in a German message naming the folder and the cause.
 class PictureActions {
 public:
-    explicit PictureActions(TOpenGL_box& box);
+    PictureActions(PictureSource& source, const WheelConfig& config, QWidget& window);
 
     void Save();
     void SavePrintSize();
@@ -27,6 +29,8 @@ private:
     void Write(const QImage& picture, const QString& path, const QString& title);
     QString Marking() const;
 
-    TOpenGL_box& Box;
+    PictureSource& Source;
+    const WheelConfig& Config;
+    QWidget& Window;
     QString Folder;
 };

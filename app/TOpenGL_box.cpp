@@ -1,22 +1,17 @@
 #include "ct_ogl1.h"
 
 #include "ErrorDialog.h"
-#include "FrameReadback.h"
-#include "FrameRenderer.h"
 #include "GLBinding.h"
 #include "GLView.h"
-#include "InitialGLState.h"
 #include "Unit1.h"
 #include "ViewCommands.h"
 #include "WheelList.h"
 
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 constexpr int PanelWidth = TFrameSteuerung::PanelWidth;
@@ -38,25 +33,25 @@ TOpenGL_box::TOpenGL_box()
 
     FrameSteuerung1 = new TFrameSteuerung(Wheel, *this, this);
     FrameSteuerung1->move(0, 0);
-    Commands = new ViewCommands(*this);
     // A new scale keeps the model and the logical size: a new viewport and a frame.
     GLWindow = new GLView([this] { HandlePaint(); },
                           [this] {
                               SetViewport();
                               RenderScene();
-                          },
-                          *Commands);
+                          });
+    Renderer = std::make_unique<ViewRenderer>(*GLWindow);
     // The container is a native child that stacks above its siblings, so it
     // covers only the area right of the panel.
     ViewContainer = QWidget::createWindowContainer(GLWindow, this);
     ViewContainer->setObjectName("GLViewContainer");
     // It holds the keyboard focus for the view, between the panel's last
-    // button and its first, and passes the view's keys on.
+    // button and its first.
     ViewContainer->setFocusPolicy(Qt::StrongFocus);
-    ViewContainer->installEventFilter(this);
     setTabOrder(FrameSteuerung1->LastInTabOrder(), ViewContainer);
     setTabOrder(ViewContainer, FrameSteuerung1->FirstInTabOrder());
     ViewContainer->setAccessibleName(QStringLiteral("Ansicht der Felge"));
+    Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix});
+    GLWindow->SetInput(Commands);
     connect(this, &TOpenGL_box::WheelListBuilt, Commands, &ViewCommands::DescribeView);
     // The view goes on screen only once its pixel format is set.
     ViewContainer->hide();
@@ -96,21 +91,13 @@ void TOpenGL_box::setVisible(bool visible)
 
 void TOpenGL_box::FormCreateGL()
 {
-    DeviceContext = GLWindow;
-    SetupPixelFormat();
+    Renderer->SetupPixelFormat();
     ViewContainer->show();
-    GLContext = CreateGLContext(DeviceContext);
-    if (!GLContext || !MakeCurrent(DeviceContext, GLContext)) {
-        DeleteGLContext(GLContext);
-        GLContext = nullptr;
+    if (!Renderer->CreateContext()) {
         ViewContainer->hide();
         return;
     }
-
-    // Off X11 the configuration is settled only now, by the first binding.
-    Described = DescribePixelFormat(DeviceContext, GLContext);
-
-    SetupInitialGLState(Wheel);
+    Renderer->SetupInitialState(Wheel);
     StartRotMatrix = Wheel.RotMatrix;
     Wheel.AspectRatio = static_cast<double>(width()) / height();
     // No resize arrives once the context exists, so the viewport the resize
@@ -119,19 +106,8 @@ void TOpenGL_box::FormCreateGL()
     BuildWheelList();
     // A frame the window cannot present yet would be drawn for nothing: the
     // first expose draws it again, and that frame is the first seen.
-    if (CanPresent(DeviceContext))
+    if (CanPresent(GLWindow))
         RenderScene();
-}
-
-void TOpenGL_box::SetupPixelFormat()
-{
-    SetPixelFormat(DeviceContext, RequestedPixelFormat());
-    Described = DescribePixelFormat(DeviceContext);
-    if ((Described.dwFlags & PFD_NEED_PALETTE) == 0)
-        return;
-    PaletteHandle = CreatePalette(DeviceContext, BuildPaletteEntries(Described));
-    if (PaletteHandle != 0)
-        SelectPalette(DeviceContext, PaletteHandle);
 }
 
 void TOpenGL_box::FormResize()
@@ -153,9 +129,7 @@ void TOpenGL_box::FormResize()
 
 void TOpenGL_box::SetViewport()
 {
-    if (!GLContext || !MakeCurrent(DeviceContext, GLContext))
-        return;
-    SetFrameViewport(width(), height(), PanelWidth, GLWindow->devicePixelRatio());
+    Renderer->SetViewport(size(), PanelWidth);
 }
 
 void TOpenGL_box::resizeEvent(QResizeEvent* event)
@@ -202,24 +176,6 @@ void TOpenGL_box::FitOuterSize()
 
 bool TOpenGL_box::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == ViewContainer) {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            return GLWindow->HandleKey(*static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn:
-            // The focus frame comes and goes with a frame of its own. The
-            // container would hand the focus on to the view's window, which
-            // takes none, so that Tab keeps working from here.
-            RenderScene();
-            return true;
-        case QEvent::FocusOut:
-            RenderScene();
-            break;
-        default:
-            break;
-        }
-        return QWidget::eventFilter(watched, event);
-    }
     // A window manager frames the window before the server exposes it; one
     // that has not framed it by then never will. The frame is measured this
     // once: later, while a size the window asked for is still on its way,
@@ -239,9 +195,9 @@ void TOpenGL_box::HandlePaint()
 
 void TOpenGL_box::BuildWheelList()
 {
-    if (!GLContext || !MakeCurrent(DeviceContext, GLContext))
+    if (!HasGLContext())
         return;
-    RecordUnseen([this] { ::BuildWheelList(Wheel); });
+    Renderer->Record([this] { ::BuildWheelList(Wheel); });
     emit WheelListBuilt();
 }
 
@@ -259,9 +215,7 @@ QImage TOpenGL_box::GrabFrame()
 
 QSize TOpenGL_box::ViewPixelSize() const
 {
-    const qreal ratio = GLWindow->devicePixelRatio();
-    return {static_cast<int>(std::lround(GLWindow->width() * ratio)),
-            static_cast<int>(std::lround(GLWindow->height() * ratio))};
+    return Renderer->PixelSize();
 }
 
 bool TOpenGL_box::ViewHasFocus() const
@@ -271,74 +225,28 @@ bool TOpenGL_box::ViewHasFocus() const
 
 void TOpenGL_box::DrawAndPresent(QImage* picture)
 {
-    // A paint that arrives while the error dialog holds a frame open is served
-    // by that frame's swap.
-    if (!GLContext || FrameOpen || !MakeCurrent(DeviceContext, GLContext))
+    if (!Renderer->BeginFrame())
         return;
-    FrameOpen = true;
-    if (DrawFrame(Wheel) != GL_NO_ERROR) {
-        ShowGLErrorDialog(this);
-        MakeCurrent(DeviceContext, GLContext);
-    }
+    Renderer->DrawFrame(Wheel, [this] { ShowGLErrorDialog(this); });
     emit FrameDrawn();
     if (picture)
-        *picture = ReadBackBuffer(ViewPixelSize());
-    if (ViewHasFocus()) {
-        const QSize pixels = ViewPixelSize();
-        const int thickness = static_cast<int>(std::lround(2 * GLWindow->devicePixelRatio()));
-        DrawFocusFrame(pixels.width(), pixels.height(), thickness);
-    }
-    const bool presented = SwapBuffers(DeviceContext, GLContext);
-    FrameOpen = false;
-    if (presented)
+        *picture = Renderer->ReadBack();
+    if (Renderer->EndFrame(ViewHasFocus()))
         emit FramePresented();
 }
 
 int TOpenGL_box::LargestPrintWidth()
 {
-    const QSize view = ViewPixelSize();
-    if (!GLContext || view.isEmpty() || !MakeCurrent(DeviceContext, GLContext))
-        return 0;
-    // The viewport spans the whole client area, wider than the picture.
-    const OffscreenLimits limits = QueryOffscreenLimits();
-    const double ratio = GLWindow->devicePixelRatio();
-    const double scale =
-        std::min(limits.viewportWidth / (width() * ratio), limits.viewportHeight / (height() * ratio));
-    return static_cast<int>(std::floor(view.width() * scale));
+    return Renderer->LargestPrintWidth();
 }
 
 QImage TOpenGL_box::DrawPrintFrame(int width)
 {
-    const QSize view = ViewPixelSize();
-    if (view.isEmpty() || width <= 0 || width > LargestPrintWidth() || FrameOpen)
-        return {};
-    // The whole client area scaled alike, shifted under the panel as on
-    // screen: the same framing at more pixels.
-    const double scale = static_cast<double>(width) / view.width();
-    const QSize pixels(width, static_cast<int>(std::lround(view.height() * scale)));
-    const double ratio = GLWindow->devicePixelRatio() * scale;
-    FrameOpen = true;
-    GLenum error = GL_NO_ERROR;
-    QImage picture = DrawOffscreen(pixels, [&](QPoint tile) {
-        SetFrameViewport(this->width(), height(), PanelWidth, ratio, tile);
-        const GLenum tileError = DrawFrame(Wheel);
-        if (error == GL_NO_ERROR)
-            error = tileError;
-    });
-    SetViewport();
-    FrameOpen = false;
-    return error == GL_NO_ERROR ? picture : QImage();
+    return Renderer->DrawPrintFrame(Wheel, width);
 }
 
 void TOpenGL_box::FormDestroy()
 {
-    if (GLContext && MakeCurrent(DeviceContext, GLContext) && Wheel.WheelList != 0)
-        glDeleteLists(Wheel.WheelList, 1);
-    MakeCurrent(nullptr, nullptr);
-    DeleteGLContext(GLContext);
-    GLContext = nullptr;
-    DeviceContext = nullptr;
-    if (PaletteHandle != 0)
-        DeletePalette(PaletteHandle);
-    PaletteHandle = 0;
+    Renderer->DeleteList(Wheel);
+    Renderer->Release();
 }

@@ -1,96 +1,89 @@
 #include "ViewCommands.h"
 
-#include "ControlsHelp.h"
-#include "GLView.h"
 #include "PictureActions.h"
 #include "QtTexts.h"
 #include "RimMarking.h"
+#include "SceneHost.h"
+#include "ViewControls.h"
 #include "WheelRules.h"
-#include "ct_ogl1.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QWidget>
+#include <QWindow>
 
-ViewCommands::ViewCommands(TOpenGL_box& box)
-    : QObject(&box)
-    , Box(box)
-    , Pictures(std::make_unique<PictureActions>(box))
+ViewCommands::ViewCommands(const ViewParts& parts)
+    : QObject(&parts.window)
+    , Parts(parts)
+    , PictureCommands(std::make_unique<PictureActions>(parts.pictures, parts.config, parts.window))
 {
-    PictureActions& pictures = *Pictures;
-    AddAction(QStringLiteral("Bild speichern …"), QKeySequence::Save, [&pictures] { pictures.Save(); });
-    AddAction(QStringLiteral("Bild kopieren"), QKeySequence::Copy, [&pictures] { pictures.Copy(); });
-    AddAction(QStringLiteral("Bild in Druckgröße speichern …"), {}, [&pictures] { pictures.SavePrintSize(); });
-    AddSeparator();
-    AddAction(QStringLiteral("vergrößern"), QKeySequence::ZoomIn, [this] { ViewStepped(ViewStep::ZoomIn); });
-    AddAction(QStringLiteral("verkleinern"), QKeySequence::ZoomOut, [this] { ViewStepped(ViewStep::ZoomOut); });
-    AddAction(QStringLiteral("Ansicht zurücksetzen"), Qt::Key_Home, [this] { ResetView(); });
-    AddSeparator();
-    AddAction(QStringLiteral("Bedienung …"), QKeySequence::HelpContents, [&box] { ShowControlsHelp(&box); });
+    // On the window, so that the shortcuts work wherever the focus is in it.
+    for (const ViewControl& control : ViewControlTable()) {
+        if (!control.command || (!control.inMenu && control.shortcuts.isEmpty()))
+            continue;
+        auto* action = new QAction(QString::fromUtf8(control.text), &Parts.window);
+        action->setShortcuts(control.shortcuts);
+        connect(action, &QAction::triggered, this, [this, command = control.command] { command(*this); });
+        Parts.window.addAction(action);
+        if (control.inMenu)
+            MenuEntries.emplace_back(action, control.group);
+    }
+    // The view's widget takes the focus for the view's window, which takes none.
+    Parts.viewWidget.installEventFilter(this);
 }
 
 ViewCommands::~ViewCommands() = default;
 
-void ViewCommands::AddAction(const QString& text, const QKeySequence& shortcut, const std::function<void()>& command)
-{
-    // On the window, so that its shortcut works wherever the focus is in it.
-    auto* action = new QAction(text, &Box);
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, command);
-    Box.addAction(action);
-    MenuEntries.push_back(action);
-}
-
 QMenu* ViewCommands::Menu()
 {
     if (!ContextMenu) {
-        ContextMenu = new QMenu(&Box);
+        ContextMenu = new QMenu(&Parts.window);
         ContextMenu->setObjectName(QStringLiteral("ViewMenu"));
-        for (QAction* action : MenuEntries) {
-            if (action)
-                ContextMenu->addAction(action);
-            else
+        for (std::size_t i = 0; i < MenuEntries.size(); ++i) {
+            if (i > 0 && MenuEntries[i].second != MenuEntries[i - 1].second)
                 ContextMenu->addSeparator();
+            ContextMenu->addAction(MenuEntries[i].first);
         }
     }
     return ContextMenu;
 }
 
-void ViewCommands::ViewDragged(double dx, double dy)
+bool ViewCommands::eventFilter(QObject* watched, QEvent* event)
 {
-    DragRotate(Box.Config(), dx, dy, Box.View()->height());
-    Box.RenderScene();
-}
-
-namespace {
-
-void (*RuleOf(ViewStep step))(WheelConfig&)
-{
-    switch (step) {
-    case ViewStep::RotateUp:
-        return RotateUp;
-    case ViewStep::RotateDown:
-        return RotateDown;
-    case ViewStep::RotateLeft:
-        return RotateLeft;
-    case ViewStep::RotateRight:
-        return RotateRight;
-    case ViewStep::ZoomIn:
-        return ZoomIn;
-    case ViewStep::ZoomOut:
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (const ViewControl* control = ViewKeyControl(*static_cast<QKeyEvent*>(event))) {
+            control->command(*this);
+            return true;
+        }
+        break;
+    case QEvent::FocusIn:
+        // The focus frame comes and goes with a frame of its own. The widget
+        // would hand the focus on to the view's window, which takes none, so
+        // that Tab keeps working from here.
+        Parts.scene.RenderScene();
+        return true;
+    case QEvent::FocusOut:
+        Parts.scene.RenderScene();
+        break;
+    default:
         break;
     }
-    return ZoomOut;
+    return QObject::eventFilter(watched, event);
 }
 
-}  // namespace
+void ViewCommands::ViewDragged(double dx, double dy)
+{
+    DragRotate(Parts.config, dx, dy, Parts.view.height());
+    Parts.scene.RenderScene();
+}
 
 void ViewCommands::ViewStepped(ViewStep step, int times)
 {
-    const auto rule = RuleOf(step);
-    for (int i = 0; i < times; ++i)
-        rule(Box.Config());
-    Box.RenderScene();
+    TakeViewStep(Parts.config, step, times);
+    Parts.scene.RenderScene();
 }
 
 void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
@@ -99,23 +92,32 @@ void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
     Menu()->popup(globalPosition);
 }
 
+void ViewCommands::OpenMenu()
+{
+    ViewMenuRequested(Parts.view.mapToGlobal(QPoint(Parts.view.width() / 2, Parts.view.height() / 2)));
+}
+
+void ViewCommands::ShowHelp()
+{
+    ShowControlsHelp(&Parts.window);
+}
+
 void ViewCommands::ViewPressed()
 {
-    QWidget* view = Box.ViewWidget();
-    if (!Box.isActiveWindow())
-        Box.activateWindow();
-    if (!view->hasFocus())
-        view->setFocus(Qt::MouseFocusReason);
+    if (!Parts.window.isActiveWindow())
+        Parts.window.activateWindow();
+    if (!Parts.viewWidget.hasFocus())
+        Parts.viewWidget.setFocus(Qt::MouseFocusReason);
 }
 
 void ViewCommands::ResetView()
 {
-    ::ResetView(Box.Config(), Box.StartRotation());
-    Box.RenderScene();
+    ::ResetView(Parts.config, Parts.startRotation);
+    Parts.scene.RenderScene();
 }
 
 void ViewCommands::DescribeView()
 {
-    const std::string text = ViewDescription(Box.Config(), QLocale().decimalPoint().toStdString());
-    Box.ViewWidget()->setAccessibleDescription(QString::fromStdString(text));
+    const std::string text = ViewDescription(Parts.config, QLocale().decimalPoint().toStdString());
+    Parts.viewWidget.setAccessibleDescription(QString::fromStdString(text));
 }

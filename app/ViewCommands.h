@@ -1,26 +1,42 @@
 #pragma once
 
+#include "ViewControls.h"
 #include "ViewInput.h"
 
 #include <QObject>
 
-#include <functional>
+#include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class PictureActions;
+class PictureSource;
 class QAction;
-class QKeySequence;
 class QMenu;
-class TOpenGL_box;
+class QWidget;
+class QWindow;
+class SceneHost;
+struct WheelConfig;
 
-// The view's own commands: drags, wheel notches and keys from the view, the
-// window-wide shortcuts and the view's context menu. Each command applies its
-// rule to the configuration, then has the window draw one frame, as the
-// panel's view buttons do.
+// What the view's commands act on and answer to.
+struct ViewParts {
+    WheelConfig& config;
+    SceneHost& scene;
+    PictureSource& pictures;
+    QWidget& window;      // the main window: its shortcuts, menus and dialogs
+    QWidget& viewWidget;  // holds the keyboard focus for the view
+    QWindow& view;        // the view's own window, where the pointer is
+    const std::array<float, 16>& startRotation;  // captured once the view has its GL
+};
+
+// The view's commands: drags, wheel notches and keys from the view, the
+// window-wide shortcuts and the view's context menu, all made from the table
+// of the view's controls. Each applies its rule to the configuration, then
+// has the window draw one frame, as the panel's view buttons do.
 class ViewCommands : public QObject, public ViewInput {
 public:
-    explicit ViewCommands(TOpenGL_box& box);
+    explicit ViewCommands(const ViewParts& parts);
     ~ViewCommands() override;
     ViewCommands(const ViewCommands&) = delete;
     ViewCommands& operator=(const ViewCommands&) = delete;
@@ -30,8 +46,12 @@ public:
     void ViewMenuRequested(const QPoint& globalPosition) override;
     void ViewPressed() override;
 
+    PictureActions& Pictures() { return *PictureCommands; }
     // The start-up orientation and zoom again, the wheel as it is.
     void ResetView();
+    // The view's menu over the middle of the view, as the menu key opens it.
+    void OpenMenu();
+    void ShowHelp();
     // Tells assistive technology which rim the view shows and what is
     // highlighted or measured; follows every rebuild.
     void DescribeView();
@@ -39,12 +59,13 @@ public:
     // The view's context menu, made when it is first asked for.
     QMenu* Menu();
 
-private:
-    void AddAction(const QString& text, const QKeySequence& shortcut, const std::function<void()>& command);
-    void AddSeparator() { MenuEntries.push_back(nullptr); }
+protected:
+    // The view's keys, and a frame when the focus frame comes or goes.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    TOpenGL_box& Box;
-    std::unique_ptr<PictureActions> Pictures;
-    std::vector<QAction*> MenuEntries;  // null for a separator
+private:
+    ViewParts Parts;
+    std::unique_ptr<PictureActions> PictureCommands;
+    std::vector<std::pair<QAction*, ViewControl::Group>> MenuEntries;
     QMenu* ContextMenu = nullptr;
 };

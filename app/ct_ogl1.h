@@ -1,25 +1,25 @@
 #pragma once
 
+#include "PictureSource.h"
 #include "PixelFormat.h"
 #include "SceneHost.h"
+#include "ViewRenderer.h"
 #include "WheelConfig.h"
 
-#include <QImage>
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class GLView;
 class ViewCommands;
-class QOpenGLContext;
-class QWindow;
 class TFrameSteuerung;
 
 // The main window: the control panel on the left and the GL view over the
-// rest of the client area. It owns the configuration and the view's GL
-// resources from creation to destruction.
-class TOpenGL_box : public QWidget, public SceneHost {
+// rest of the client area. It owns the configuration and, through its
+// renderer, the view's GL resources from creation to destruction.
+class TOpenGL_box : public QWidget, public SceneHost, public PictureSource {
     Q_OBJECT
 public:
     TOpenGL_box();
@@ -31,27 +31,19 @@ public:
     WheelConfig& Config() { return Wheel; }
     TFrameSteuerung* Panel() const { return FrameSteuerung1; }
     GLView* View() const { return GLWindow; }
-    bool HasGLContext() const { return GLContext != nullptr; }
-    std::uint32_t Palette() const { return PaletteHandle; }
+    bool HasGLContext() const { return Renderer->HasContext(); }
+    std::uint32_t Palette() const { return Renderer->Palette(); }
     // The pixel format the view was given.
-    const PixelFormatDescription& DescribedFormat() const { return Described; }
+    const PixelFormatDescription& DescribedFormat() const { return Renderer->DescribedFormat(); }
     // The widget that holds the view in the panel's tab chain.
     QWidget* ViewWidget() const { return ViewContainer; }
     // The orientation captured from GL at start-up.
     const std::array<float, 16>& StartRotation() const { return StartRotMatrix; }
 
-    // The view's size in device pixels.
-    QSize ViewPixelSize() const;
-    // One frame, drawn and presented as any other, read back before it is
-    // presented: the picture the view shows, without its focus frame. Null
-    // when no frame can be drawn.
-    QImage GrabFrame();
-    // The view's picture at a larger width, the height in proportion, with
-    // the same framing and list, drawn off screen. Null when the GL cannot
-    // hold it.
-    QImage DrawPrintFrame(int width);
-    // The widest picture DrawPrintFrame can draw here; 0 without GL.
-    int LargestPrintWidth();
+    QImage GrabFrame() override;
+    QSize ViewPixelSize() const override;
+    int LargestPrintWidth() override;
+    QImage DrawPrintFrame(int width) override;
 
     void setVisible(bool visible) override;
 
@@ -76,7 +68,6 @@ private:
     void FormResize();
     void FormDestroy();
     void HandlePaint();
-    void SetupPixelFormat();
     void SetViewport();
     void PlaceOnScreen();
     void FitOuterSize();
@@ -87,16 +78,11 @@ private:
     TFrameSteuerung* FrameSteuerung1 = nullptr;
     GLView* GLWindow = nullptr;
     QWidget* ViewContainer = nullptr;
+    std::unique_ptr<ViewRenderer> Renderer;
     ViewCommands* Commands = nullptr;
     std::array<float, 16> StartRotMatrix{};
 
-    QWindow* DeviceContext = nullptr;
-    QOpenGLContext* GLContext = nullptr;
-    std::uint32_t PaletteHandle = 0;
-    PixelFormatDescription Described;
-
     bool GLCreated = false;
-    bool FrameOpen = false;
     bool Placed = false;
     bool Fitted = false;
 };

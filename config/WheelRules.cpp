@@ -152,6 +152,26 @@ void RotateDown(WheelConfig& c) { SetPendingRotation(c, 15.0f, 1.0f, 0.0f); }
 void RotateLeft(WheelConfig& c) { SetPendingRotation(c, -15.0f, 0.0f, 1.0f); }
 void RotateRight(WheelConfig& c) { SetPendingRotation(c, 15.0f, 0.0f, 1.0f); }
 
+void TakeViewStep(WheelConfig& c, ViewStep step, int times)
+{
+    if (times < 1)
+        return;
+    void (*const rule)(WheelConfig&) = step == ViewStep::RotateUp     ? RotateUp
+                                       : step == ViewStep::RotateDown  ? RotateDown
+                                       : step == ViewStep::RotateLeft  ? RotateLeft
+                                       : step == ViewStep::RotateRight ? RotateRight
+                                       : step == ViewStep::ZoomIn      ? ZoomIn
+                                                                       : ZoomOut;
+    if (step == ViewStep::ZoomIn || step == ViewStep::ZoomOut) {
+        for (int i = 0; i < times; ++i)
+            rule(c);
+        return;
+    }
+    // A turn sets the pending rotation rather than adding to it.
+    rule(c);
+    c.RotAngle *= static_cast<float>(times);
+}
+
 void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight)
 {
     const double length = std::hypot(dx, dy);

@@ -34,6 +34,14 @@ void RotateDown(WheelConfig& c);
 void RotateLeft(WheelConfig& c);
 void RotateRight(WheelConfig& c);
 
+// The steps of the view buttons, which the view's keys and wheel take too.
+enum class ViewStep { RotateUp, RotateDown, RotateLeft, RotateRight, ZoomIn, ZoomOut };
+
+// The step taken `times` over before one frame, leaving the view as that many
+// clicks of its button would: each zoom step tests its limit; the turns add
+// up to one pending rotation about their axis, which the frame applies.
+void TakeViewStep(WheelConfig& c, ViewStep step, int times = 1);
+
 // A drag in the view, in logical pixels (x right, y down), as one pending
 // rotation about the screen axis at right angles to it: a drag across the
 // view's height turns the model 180 degrees. A drag of no length leaves the

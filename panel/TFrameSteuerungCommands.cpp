@@ -10,42 +10,43 @@
 #include <QPushButton>
 
 // Each command applies its rule, rewrites its own text, then rebuilds and
-// draws, or only draws for the view commands. Refused and bounded steps still
-// rewrite the label and rebuild.
+// draws, or only draws for the view commands, whose steps the view's keys and
+// wheel take alike. Refused and bounded steps still rewrite the label and
+// rebuild.
 
 void TFrameSteuerung::SpeedButton6Click()
 {
-    ZoomOut(Config);
+    TakeViewStep(Config, ViewStep::ZoomOut);
     Frame();
 }
 
 void TFrameSteuerung::SpeedButton5Click()
 {
-    ZoomIn(Config);
+    TakeViewStep(Config, ViewStep::ZoomIn);
     Frame();
 }
 
 void TFrameSteuerung::SpeedButton1Click()
 {
-    RotateUp(Config);
+    TakeViewStep(Config, ViewStep::RotateUp);
     Frame();
 }
 
 void TFrameSteuerung::SpeedButton2Click()
 {
-    RotateDown(Config);
+    TakeViewStep(Config, ViewStep::RotateDown);
     Frame();
 }
 
 void TFrameSteuerung::SpeedButton3Click()
 {
-    RotateLeft(Config);
+    TakeViewStep(Config, ViewStep::RotateLeft);
     Frame();
 }
 
 void TFrameSteuerung::SpeedButton4Click()
 {
-    RotateRight(Config);
+    TakeViewStep(Config, ViewStep::RotateRight);
     Frame();
 }
 

@@ -9,7 +9,7 @@
 
 QImage ReadBackBuffer(QSize pixels)
 {
-    QImage raw(pixels, QImage::Format_RGBX8888);
+    QImage raw(pixels, QImage::Format_RGBA8888);
     if (raw.isNull())
         return {};
     glPixelStorei(GL_PACK_ALIGNMENT, 4);

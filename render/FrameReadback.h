@@ -7,8 +7,8 @@
 
 // Pictures of frames, read back where they are drawn.
 
-// The back buffer's pixels at the given size from the lower-left corner, as
-// an opaque image with the top row first.
+// The back buffer's pixels at the given size from the lower-left corner,
+// alpha as the buffer holds it, with the top row first.
 QImage ReadBackBuffer(QSize pixels);
 
 // Draws a frame off screen at the given size in the current context and

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QExposeEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -26,10 +25,9 @@ constexpr int PixelsPerNotch = 60;
 
 }  // namespace
 
-GLView::GLView(std::function<void()> paint, std::function<void()> rescale, ViewInput& input)
+GLView::GLView(std::function<void()> paint, std::function<void()> rescale)
     : Paint(std::move(paint))
     , Scale(*this, std::move(rescale))
-    , Input(input)
 {
     setSurfaceType(QSurface::OpenGLSurface);
     // The keyboard focus stays with the main window, whose focus widget for
@@ -63,14 +61,16 @@ bool GLView::event(QEvent* event)
 
 void GLView::mousePressEvent(QMouseEvent* event)
 {
-    Input.ViewPressed();
+    event->accept();
+    if (!Input)
+        return;
+    Input->ViewPressed();
     if (event->button() == Qt::LeftButton) {
         Dragging = true;
         LastPointer = event->position();
     } else if (event->button() == Qt::RightButton) {
-        Input.ViewMenuRequested(event->globalPosition().toPoint());
+        Input->ViewMenuRequested(event->globalPosition().toPoint());
     }
-    event->accept();
 }
 
 void GLView::mouseMoveEvent(QMouseEvent* event)
@@ -96,12 +96,15 @@ void GLView::DrawPendingDrag()
     DragFramePosted = false;
     const QPointF drag = PendingDrag;
     PendingDrag = {};
-    if (!drag.isNull())
-        Input.ViewDragged(drag.x(), drag.y());
+    if (!drag.isNull() && Input)
+        Input->ViewDragged(drag.x(), drag.y());
 }
 
 void GLView::wheelEvent(QWheelEvent* event)
 {
+    event->accept();
+    if (!Input)
+        return;
     // Fine wheels and touchpads report parts of a notch; they add up. The
     // angle is used whenever given, so that no turn counts twice.
     const int delta = event->angleDelta().y() != 0 || event->pixelDelta().isNull()
@@ -115,36 +118,7 @@ void GLView::wheelEvent(QWheelEvent* event)
     const int steps = static_cast<int>(std::min(std::llabs(notches), 64LL));
     // Turned away from the user: closer, as the "vergrößern" button.
     if (notches > 0)
-        Input.ViewStepped(ViewStep::ZoomIn, steps);
+        Input->ViewStepped(ViewStep::ZoomIn, steps);
     else if (notches < 0)
-        Input.ViewStepped(ViewStep::ZoomOut, steps);
-    event->accept();
-}
-
-bool GLView::HandleKey(const QKeyEvent& event)
-{
-    // Shift is allowed where a layout needs it to type the key, as for "+".
-    struct KeyStep {
-        int key;
-        ViewStep step;
-        bool shiftAllowed;
-    };
-    static constexpr KeyStep keys[] = {
-        {Qt::Key_Plus, ViewStep::ZoomIn, true},       {Qt::Key_Minus, ViewStep::ZoomOut, true},
-        {Qt::Key_Up, ViewStep::RotateUp, false},      {Qt::Key_Down, ViewStep::RotateDown, false},
-        {Qt::Key_Left, ViewStep::RotateLeft, false},  {Qt::Key_Right, ViewStep::RotateRight, false},
-    };
-    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier)) {
-        Input.ViewMenuRequested(mapToGlobal(QPoint(width() / 2, height() / 2)));
-        return true;
-    }
-    for (const KeyStep& k : keys) {
-        if (k.key == event.key() &&
-            (modifiers == Qt::NoModifier || (k.shiftAllowed && modifiers == Qt::ShiftModifier))) {
-            Input.ViewStepped(k.step);
-            return true;
-        }
-    }
-    return false;
+        Input->ViewStepped(ViewStep::ZoomOut, steps);
 }

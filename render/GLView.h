@@ -12,15 +12,15 @@ class ViewInput;
 // The native window the GL view draws on. It paints when it is exposed, or
 // when an update is asked for while it can present; the owner decides what a
 // paint draws. When its device pixel ratio changes it rescales instead: the
-// owner sets the view up for the new device size and draws. Mouse, wheel and
-// key events become plain commands for the owner; keys reach it from
-// whichever widget holds the focus for the view.
+// owner sets the view up for the new device size and draws. Mouse and wheel
+// events become plain commands for the input it is given; keys go to the
+// widget that holds the focus for the view.
 class GLView : public QWindow {
 public:
-    GLView(std::function<void()> paint, std::function<void()> rescale, ViewInput& input);
+    GLView(std::function<void()> paint, std::function<void()> rescale);
 
-    // Handles a key meant for the view; false when it is not one of the view's.
-    bool HandleKey(const QKeyEvent& event);
+    // Where the mouse's and the wheel's commands go; none until it is set.
+    void SetInput(ViewInput* input) { Input = input; }
 
 protected:
     void exposeEvent(QExposeEvent* event) override;
@@ -35,7 +35,7 @@ private:
 
     std::function<void()> Paint;
     ScaleFollower Scale;
-    ViewInput& Input;
+    ViewInput* Input = nullptr;
 
     bool Dragging = false;
     QPointF LastPointer;

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QPoint>
+#include "WheelRules.h"
 
-// The steps a key or a wheel notch over the view asks for; each is one step
-// of a view button.
-enum class ViewStep { RotateUp, RotateDown, RotateLeft, RotateRight, ZoomIn, ZoomOut };
+#include <QPoint>
 
 // What the view's window hands on once the window system's events are read:
 // plain commands for the owner to apply and draw.

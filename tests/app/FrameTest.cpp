@@ -1,4 +1,5 @@
 #include "FrameCapture.h"
+#include "FrameReadback.h"
 #include "GLView.h"
 #include "WheelRules.h"
 #include "ct_ogl1.h"
@@ -134,15 +135,12 @@ TEST_F(FrameTest, RebuildRecordsAndExecutesTheListYetRasterisesNothing)
     EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
 
-    const QSize size = box.View()->size() * box.View()->devicePixelRatio();
-    QImage back(size, QImage::Format_RGBA8888);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, size.width(), size.height(), GL_RGBA, GL_UNSIGNED_BYTE, back.bits());
+    const QImage back = ReadBackBuffer(box.ViewPixelSize());
     int drawn = 0;
     for (int y = 0; y < back.height(); ++y)
         for (int x = 0; x < back.width(); ++x)
             drawn += back.pixelColor(x, y) != QColor(255, 0, 255);
     EXPECT_EQ(drawn, 0) << "pixels the rebuild drew before any frame";
-    Pictures.Keep(back.mirrored(), QStringLiteral("rebuild-back-buffer"));
+    Pictures.Keep(back, QStringLiteral("rebuild-back-buffer"));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

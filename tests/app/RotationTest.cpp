@@ -99,3 +99,12 @@ TEST(Rotation, TwentyFourStepsRightComeBackToTheStartOrientation)
     }
     ExpectMatrixNear(box.Config().RotMatrix, Start, 1e-5);
 }
+
+TEST(Rotation, ATurnTakenThreeTimesBeforeOneFrameTurnsAsThreeFramesDo)
+{
+    TOpenGL_box box;
+    ASSERT_TRUE(ShowAndExpose(box));
+    TakeViewStep(box.Config(), ViewStep::RotateRight, 3);
+    box.RenderScene();
+    ExpectMatrixNear(box.Config().RotMatrix, Multiply(Rotation(45.0, 0.0, 1.0, 0.0), Start), 1e-5);
+}

@@ -65,6 +65,16 @@ TEST(Zoom, FourteenStepsInFromStartUpReachTheLimit)
     EXPECT_EQ(c.ZoomExtent, limit);
 }
 
+TEST(Zoom, AStepTakenManyTimesIsEachOfItsStepsUpToTheLimit)
+{
+    WheelConfig stepped = StartConfig();
+    WheelConfig expected = stepped;
+    TakeViewStep(stepped, ViewStep::ZoomIn, 16);
+    for (int i = 0; i < 16; ++i)
+        ZoomIn(expected);
+    EXPECT_EQ(stepped.ZoomExtent, expected.ZoomExtent);
+}
+
 TEST(Zoom, OutAndBackInDoesNotReturnToTwenty)
 {
     WheelConfig c = StartConfig();

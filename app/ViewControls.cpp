@@ -1,0 +1,108 @@
+#include "ViewControls.h"
+
+#include "PictureActions.h"
+#include "QtTexts.h"
+#include "ViewCommands.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+
+namespace {
+
+using G = ViewControl::Group;
+
+void Step(ViewCommands& commands, ViewStep step)
+{
+    commands.ViewStepped(step);
+}
+
+QString KeyNames(const QList<QKeySequence>& keys)
+{
+    QStringList names;
+    for (const QKeySequence& key : keys)
+        names << key.toString(QKeySequence::NativeText);
+    return names.join(QStringLiteral(", "));
+}
+
+QString Cell(const QString& text)
+{
+    return QStringLiteral("<td style=\"padding-right: 16px\">%1</td>").arg(text.toHtmlEscaped());
+}
+
+}  // namespace
+
+const std::vector<ViewControl>& ViewControlTable()
+{
+    static const std::vector<ViewControl> table{
+        {"Bild speichern …", G::Pictures, true, QKeySequence::keyBindings(QKeySequence::Save), {}, nullptr,
+         [](ViewCommands& c) { c.Pictures().Save(); }},
+        {"Bild kopieren", G::Pictures, true, QKeySequence::keyBindings(QKeySequence::Copy), {}, nullptr,
+         [](ViewCommands& c) { c.Pictures().Copy(); }},
+        {"Bild in Druckgröße speichern …", G::Pictures, true, {}, {}, nullptr,
+         [](ViewCommands& c) { c.Pictures().SavePrintSize(); }},
+        {"Modell drehen (über die Höhe der Ansicht 180°)", G::View, false, {}, {}, "Ziehen mit der linken Taste",
+         nullptr},
+        {"um 15° nach oben drehen", G::View, false, {}, {Qt::Key_Up}, nullptr,
+         [](ViewCommands& c) { Step(c, ViewStep::RotateUp); }},
+        {"um 15° nach unten drehen", G::View, false, {}, {Qt::Key_Down}, nullptr,
+         [](ViewCommands& c) { Step(c, ViewStep::RotateDown); }},
+        {"um 15° nach links drehen", G::View, false, {}, {Qt::Key_Left}, nullptr,
+         [](ViewCommands& c) { Step(c, ViewStep::RotateLeft); }},
+        {"um 15° nach rechts drehen", G::View, false, {}, {Qt::Key_Right}, nullptr,
+         [](ViewCommands& c) { Step(c, ViewStep::RotateRight); }},
+        {"vergrößern", G::View, true, QKeySequence::keyBindings(QKeySequence::ZoomIn), {Qt::Key_Plus},
+         "Mausrad vom Körper weg", [](ViewCommands& c) { Step(c, ViewStep::ZoomIn); }},
+        {"verkleinern", G::View, true, QKeySequence::keyBindings(QKeySequence::ZoomOut), {Qt::Key_Minus},
+         "Mausrad zum Körper hin", [](ViewCommands& c) { Step(c, ViewStep::ZoomOut); }},
+        {"Ansicht zurücksetzen", G::View, true, {Qt::Key_Home}, {}, nullptr,
+         [](ViewCommands& c) { c.ResetView(); }},
+        {"Menü der Ansicht", G::Window, false, {}, {Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10},
+         "rechte Taste", [](ViewCommands& c) { c.OpenMenu(); }},
+        {"Bedienung …", G::Window, true, QKeySequence::keyBindings(QKeySequence::HelpContents), {}, nullptr,
+         [](ViewCommands& c) { c.ShowHelp(); }},
+        {"nächste / vorige Schaltfläche, zwischen Bedienfeld und Ansicht", G::Window, false,
+         {Qt::Key_Tab, Qt::ShiftModifier | Qt::Key_Tab}, {}, nullptr, nullptr},
+        {"gewählte Schaltfläche drücken", G::Window, false, {Qt::Key_Space, Qt::Key_Return}, {}, nullptr, nullptr},
+    };
+    return table;
+}
+
+const ViewControl* ViewKeyControl(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    for (const ViewControl& control : ViewControlTable()) {
+        for (const QKeyCombination key : control.viewKeys) {
+            // Keys below Escape's code are typed characters.
+            const bool typed = key.key() < Qt::Key_Escape;
+            if (key.key() == event.key() &&
+                (modifiers == key.keyboardModifiers() ||
+                 (typed && modifiers == (key.keyboardModifiers() | Qt::ShiftModifier))))
+                return control.command ? &control : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void ShowControlsHelp(QWidget* parent)
+{
+    LoadQtTexts();
+    QString html = QStringLiteral("<table cellspacing=\"2\"><tr><th></th><th align=\"left\">%1</th>"
+                                  "<th align=\"left\">%2</th></tr>")
+                       .arg(QStringLiteral("im ganzen Fenster"),
+                            QStringLiteral("in der Ansicht (Tasten, wenn sie gewählt ist: orangefarbener Rand)"));
+    for (const ViewControl& control : ViewControlTable()) {
+        QStringList inView;
+        if (control.pointer)
+            inView << QString::fromUtf8(control.pointer);
+        QList<QKeySequence> viewKeys(control.viewKeys.begin(), control.viewKeys.end());
+        if (!viewKeys.isEmpty())
+            inView << KeyNames(viewKeys);
+        html += QStringLiteral("<tr>") + Cell(QString::fromUtf8(control.text)) + Cell(KeyNames(control.shortcuts)) +
+                Cell(inView.join(QStringLiteral("; "))) + QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table>");
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Bedienung"), html, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("ControlsHelp"));
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
