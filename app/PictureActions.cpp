@@ -1,5 +1,6 @@
 #include "PictureActions.h"
 
+#include "PictureDialogs.h"
 #include "PictureFile.h"
 #include "PictureSource.h"
 #include "QtTexts.h"
@@ -8,14 +9,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -62,7 +62,7 @@ void PictureActions::Save()
     const QImage picture = Grab(SaveTitle);
     if (picture.isNull())
         return;
-    const QString path = AskForPath(SaveTitle);
+    const QString path = AskForPath(SaveTitle, Marking() + QStringLiteral(".png"));
     if (!path.isEmpty())
         Write(picture, path, SaveTitle);
 }
@@ -71,35 +71,31 @@ void PictureActions::SavePrintSize()
 {
     LoadQtTexts();
     // From the view's own width up to what the GL can draw off screen.
-    const int smallest = Source.ViewPixelSize().width();
+    const QSize view = Source.ViewPixelSize();
     const int largest = std::min(PrintWidthCap, Source.LargestPrintWidth());
-    if (largest < smallest) {
+    if (view.isEmpty() || largest < view.width()) {
         Refuse(&Window, PrintTitle, QStringLiteral("Die Grafik kann kein größeres Bild als die Ansicht erzeugen."));
         return;
     }
-    QInputDialog ask(&Window);
-    ask.setObjectName(QStringLiteral("PrintWidthDialog"));
-    ask.setWindowTitle(PrintTitle);
-    ask.setLabelText(QStringLiteral("Breite in Pixeln (die Höhe folgt der Ansicht):"));
-    ask.setInputMode(QInputDialog::IntInput);
-    ask.setIntRange(smallest, largest);
-    ask.setIntValue(std::clamp(SuggestedPrintWidth, smallest, largest));
-    ask.setIntStep(10);
-    if (ask.exec() != QDialog::Accepted)
+    const int width = AskForPrintWidth(&Window, PrintTitle, view, view.width(), largest, SuggestedPrintWidth);
+    if (width == 0)
         return;
-    const int width = ask.intValue();
-    const QString path = AskForPath(PrintTitle);
+    const QString path =
+        AskForPath(PrintTitle, QStringLiteral("%1 (Druck %2 px).png").arg(Marking()).arg(width));
     if (path.isEmpty())
         return;
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QImage picture = Source.DrawPrintFrame(width);
+    QImage picture = Source.DrawPrintFrame(width);
     QApplication::restoreOverrideCursor();
     if (picture.isNull()) {
         Refuse(&Window, PrintTitle,
                QStringLiteral("Ein Bild von %1 Pixeln Breite konnte nicht erzeugt werden.").arg(width));
         return;
     }
+    const int dotsPerMetre = static_cast<int>(std::lround(PrintDotsPerInch / 0.0254));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
     Write(picture, path, PrintTitle);
 }
 
@@ -110,26 +106,24 @@ void PictureActions::Copy()
         QGuiApplication::clipboard()->setImage(picture);
 }
 
-QString PictureActions::AskForPath(const QString& title)
+QString PictureActions::AskForPath(const QString& title, const QString& name)
 {
     LoadQtTexts();
-    if (Folder.isEmpty() || !QFileInfo(Folder).isDir()) {
-        Folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-        if (!QFileInfo(Folder).isDir())
-            Folder = QDir::homePath();
+    // The folder of the last picture saved; at first the user's pictures.
+    QString folder = LastFolder;
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        if (!QFileInfo(folder).isDir())
+            folder = QDir::homePath();
     }
-    QFileDialog dialog(&Window, title);
-    dialog.setObjectName(QStringLiteral("PictureFileDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("PNG-Bilder (*.png)"));
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.setDirectory(Folder);
-    dialog.selectFile(Marking() + QStringLiteral(".png"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const QString path = AskForPicturePath(&Window, title, folder, name);
+    if (!path.isEmpty() && !PictureFormatFor(path)) {
+        Refuse(&Window, title,
+               QStringLiteral("„%1“ wurde nicht gespeichert: Bilder werden als PNG (.png) oder JPEG (.jpg, .jpeg) "
+                              "gespeichert.")
+                   .arg(QFileInfo(path).fileName()));
         return {};
-    const QString path = dialog.selectedFiles().constFirst();
-    Folder = QFileInfo(path).absolutePath();
+    }
     return path;
 }
 
@@ -138,9 +132,12 @@ void PictureActions::Write(const QImage& picture, const QString& path, const QSt
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString cause = WritePicture(picture, path, Marking());
     QApplication::restoreOverrideCursor();
-    if (cause.isEmpty())
+    const QString folder = QFileInfo(path).absolutePath();
+    if (cause.isEmpty()) {
+        LastFolder = folder;
         return;
+    }
     Refuse(&Window, title,
            QStringLiteral("Das Bild konnte nicht im Ordner „%1“ gespeichert werden: %2.")
-               .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()), cause));
+               .arg(QDir::toNativeSeparators(folder), cause));
 }

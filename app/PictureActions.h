@@ -22,15 +22,15 @@ private:
     // The view's picture as the command finds it; null, after saying so
     // under the given title, when it cannot be read.
     QImage Grab(const QString& title);
-    // The file dialog, opened in the folder last saved to (at first the
-    // user's pictures) with the rim's marking as the name; empty when
-    // cancelled.
-    QString AskForPath(const QString& title);
+    // The file dialog, opened in the folder a picture was last saved to (at
+    // first the user's pictures) with the name suggested; empty when
+    // cancelled or when the name is not a picture's, which is said.
+    QString AskForPath(const QString& title, const QString& name);
     void Write(const QImage& picture, const QString& path, const QString& title);
     QString Marking() const;
 
     PictureSource& Source;
     const WheelConfig& Config;
     QWidget& Window;
-    QString Folder;
+    QString LastFolder;
 };

@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
 
@@ -9,7 +10,7 @@
 
 namespace {
 
-QString Cause(int error, const QString& fallback)
+QString Cause(int error, const QString& path, const QString& fallback)
 {
     switch (error) {
     case EACCES:
@@ -25,7 +26,10 @@ QString Cause(int error, const QString& fallback)
         return QStringLiteral("die Datei wäre größer, als erlaubt ist");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("den Ordner gibt es nicht");
+        // Some folders, as in /proc, exist and take no new files.
+        return QFileInfo(QFileInfo(path).absolutePath()).isDir()
+                   ? QStringLiteral("in diesem Ordner lassen sich keine Dateien anlegen")
+                   : QStringLiteral("den Ordner gibt es nicht");
     case EIO:
         return QStringLiteral("Ein-/Ausgabefehler des Datenträgers");
     default:
@@ -42,31 +46,45 @@ QString ProgramName()
 
 }  // namespace
 
+const char* PictureFormatFor(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("png"))
+        return "png";
+    if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg"))
+        return "jpeg";
+    return nullptr;
+}
+
 QString WritePicture(const QImage& picture, const QString& path, const QString& marking)
 {
+    const char* format = PictureFormatFor(path);
+    if (!format)
+        return QStringLiteral("Bilder werden nur als PNG (.png) oder JPEG (.jpg, .jpeg) gespeichert");
     // Encoded in memory first: a failing disk then fails a plain write, whose
     // cause is known, rather than the encoder halfway through.
-    QByteArray png;
-    QBuffer buffer(&png);
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
+    QImageWriter writer(&buffer, format);
     writer.setText(QStringLiteral("Title"), marking);
     writer.setText(QStringLiteral("Software"), ProgramName());
     if (!writer.write(picture))
-        return QStringLiteral("das Bild ließ sich nicht als PNG schreiben (%1)").arg(writer.errorString());
+        return QStringLiteral("das Bild ließ sich nicht als %1 schreiben (%2)")
+            .arg(QString::fromLatin1(format).toUpper(), writer.errorString());
 
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return Cause(errno, file.errorString());
+        return Cause(errno, path, file.errorString());
     errno = 0;
-    if (file.write(png) != png.size()) {
+    if (file.write(encoded) != encoded.size()) {
         const int error = errno;
         file.cancelWriting();
-        return Cause(error, file.errorString());
+        return Cause(error, path, file.errorString());
     }
     errno = 0;
     if (!file.commit())
-        return Cause(errno, file.errorString());
+        return Cause(errno, path, file.errorString());
     return {};
 }

@@ -13,11 +13,14 @@
 #include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,7 +54,8 @@ protected:
             auto* files = qobject_cast<QFileDialog*>(dialog);
             ASSERT_NE(files, nullptr) << "expected the file dialog";
             suggested = files->selectedFiles().value(0);
-            files->selectFile(path);
+            // Typed into the name field, which has the focus by now.
+            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
             static_cast<QDialog*>(files)->accept();
         });
     }
@@ -82,36 +86,96 @@ protected:
     QString suggested;
 };
 
-TEST_F(Pictures, SaveWritesThePictureAsShownWithTheMarkingAndTheProgramsName)
+// Names chosen in the save dialog, one save each, in this order, and what
+// each leaves behind: a file in the format its name says, or a message with
+// its cause and no file.
+struct SaveCase {
+    QString path;         // in the test's folder unless absolute
+    const char* format;   // null when nothing may be written
+    const char* message;  // part of the message shown; null for none
+};
+
+TEST_F(Pictures, EachSaveWritesWhatItsNameSaysOrTellsWhyNot)
 {
-    const QString path = folder.filePath(QStringLiteral("rad.png"));
-    ChooseFile(path);
-    QTest::keyClick(&box, Qt::Key_S, Qt::ControlModifier);
-    ASSERT_TRUE(dialogs.AllAnswered()) << "no file dialog opened";
-    EXPECT_EQ(dialogs.Count(), 0) << dialogs.MessageTexts().join(QLatin1Char('\n')).toStdString();
+    // Root writes anywhere a mode allows; sysfs takes no new files from anyone.
+    QString unwritable = QStringLiteral("/sys");
+    if (geteuid() != 0) {
+        unwritable = folder.filePath(QStringLiteral("nur-lesen"));
+        ASSERT_TRUE(QDir().mkdir(unwritable));
+        ASSERT_TRUE(QFile::setPermissions(unwritable, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    const SaveCase saves[] = {
+        {QStringLiteral("rad.png"), "png", nullptr},
+        {QStringLiteral("rad.JPG"), "jpeg", nullptr},
+        {QStringLiteral("rad.bmp"), nullptr, "„rad.bmp“ wurde nicht gespeichert"},
+        // /proc exists and takes no files; its files block a reader for good.
+        {QStringLiteral("/proc/rad.png"), nullptr, "„/proc“ gespeichert werden: in diesem Ordner lassen sich keine"},
+        {unwritable + QStringLiteral("/rad.png"), nullptr, "keine Berechtigung"},
+    };
     QString home = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     if (!QFileInfo(home).isDir())
         home = QDir::homePath();
-    EXPECT_EQ(suggested, QDir(home).filePath(QStringLiteral("6J x 15 H2 ET34.png")));
-
-    QImageReader reader(path);
-    EXPECT_EQ(reader.format(), "png");
-    EXPECT_EQ(reader.text(QStringLiteral("Title")), QStringLiteral("6J x 15 H2 ET34"));
-    EXPECT_TRUE(reader.text(QStringLiteral("Software")).startsWith(QLatin1String("MarloQuent")));
-    const QImage saved = reader.read();
-    EXPECT_FALSE(saved.hasAlphaChannel());
-    EXPECT_TRUE(ImagesMatch(saved, shown, QStringLiteral("picture-saved")));
-    EXPECT_EQ(FilesInFolder(), QStringList{QStringLiteral("rad.png")});
+    QString lastSaved = home;
+    for (const SaveCase& save : saves) {
+        SCOPED_TRACE(save.path.toStdString());
+        const QString path = QDir(folder.path()).filePath(save.path);
+        dialogs.Answer([&](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr) << "expected the file dialog";
+            suggested = files->selectedFiles().value(0);
+            // Listed and drawn with every file's icon and type.
+            files->setViewMode(QFileDialog::Detail);
+            const QString where = QFileInfo(path).absolutePath();
+            if (files->directory().absolutePath() != where) {
+                QSignalSpy listed(files->findChild<QFileSystemModel*>(), &QFileSystemModel::directoryLoaded);
+                files->setDirectory(where);
+                EXPECT_TRUE(ServeUntil([&listed] { return listed.count() > 0; }));
+            }
+            files->grab();
+            // Typed into the name field, which has the focus by now.
+            files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+            static_cast<QDialog*>(files)->accept();
+        });
+        const int messages = dialogs.Count();
+        // The window is active again once the last dialog has gone.
+        ASSERT_TRUE(ActivateForKeys(box));
+        QTest::keyClick(&box, Qt::Key_S, Qt::ControlModifier);
+        ASSERT_TRUE(dialogs.AllAnswered()) << "no file dialog opened";
+        EXPECT_EQ(suggested, QDir(lastSaved).filePath(QStringLiteral("6J x 15 H2 ET34.png")));
+        if (!save.format) {
+            ASSERT_EQ(dialogs.Count(), messages + 1);
+            EXPECT_TRUE(dialogs.MessageTexts().constLast().contains(QString::fromUtf8(save.message)))
+                << dialogs.MessageTexts().constLast().toStdString();
+            EXPECT_FALSE(QFileInfo::exists(path));
+            continue;
+        }
+        EXPECT_EQ(dialogs.Count(), messages) << dialogs.MessageTexts().join(QLatin1Char('\n')).toStdString();
+        lastSaved = folder.path();
+        QImageReader reader(path);
+        EXPECT_EQ(reader.format(), save.format);
+        const QImage saved = reader.read();
+        EXPECT_FALSE(saved.hasAlphaChannel());
+        if (reader.format() == "png") {
+            EXPECT_EQ(reader.text(QStringLiteral("Title")), QStringLiteral("6J x 15 H2 ET34"));
+            EXPECT_TRUE(reader.text(QStringLiteral("Software")).startsWith(QLatin1String("MarloQuent")));
+            EXPECT_TRUE(ImagesMatch(saved, shown, QStringLiteral("picture-saved")));
+        }
+    }
+    EXPECT_EQ(FilesInFolder(), (QStringList{QStringLiteral("rad.JPG"), QStringLiteral("rad.png")}));
     ExpectUntouched();
 }
 
 TEST_F(Pictures, PrintSizeIsLargerWithTheSameFraming)
 {
     const int width = 3 * shown.width();
-    dialogs.Answer([width](QWidget* dialog) {
+    QString question;
+    dialogs.Answer([width, &question](QWidget* dialog) {
         auto* ask = qobject_cast<QInputDialog*>(dialog);
         ASSERT_NE(ask, nullptr) << "expected the question for the width";
         ask->setIntValue(width);
+        question = ask->labelText();
+        // Room for the whole title beside the title bar's buttons.
+        EXPECT_GT(ask->width(), ask->fontMetrics().horizontalAdvance(ask->windowTitle()) + 100);
         ask->accept();
     });
     const QString path = folder.filePath(QStringLiteral("druck.png"));
@@ -128,9 +192,20 @@ TEST_F(Pictures, PrintSizeIsLargerWithTheSameFraming)
     menu->hide();
     EXPECT_EQ(dialogs.Count(), 0) << dialogs.MessageTexts().join(QLatin1Char('\n')).toStdString();
 
+    // The range, and the printed size at 300 dpi, in the user's numbers.
+    const QLocale locale;
+    const QString printed = locale.toString(width / 300.0 * 2.54, 'f', 1) + QStringLiteral(" × ") +
+                            locale.toString(3 * shown.height() / 300.0 * 2.54, 'f', 1) + QStringLiteral(" cm");
+    EXPECT_TRUE(question.contains(QStringLiteral("von %1 bis").arg(shown.width()))) << question.toStdString();
+    EXPECT_TRUE(question.contains(printed)) << question.toStdString();
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("6J x 15 H2 ET34 (Druck %1 px).png").arg(width)))
+        << suggested.toStdString();
+
     const QImage print(path);
     ASSERT_FALSE(print.isNull());
     EXPECT_EQ(print.size(), QSize(width, 3 * shown.height()));
+    EXPECT_EQ(print.dotsPerMeterX(), 11811);
+    EXPECT_EQ(print.dotsPerMeterY(), 11811);
     // Brought back to the view's size, it is the view's picture: the framing is the same.
     const QImage small = print.scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     EXPECT_TRUE(ImagesMatch(small, shown, QStringLiteral("picture-print-size-scaled-down"), 40,
@@ -145,26 +220,6 @@ TEST_F(Pictures, ACancelledDialogWritesNothingAndSaysNothing)
     ASSERT_TRUE(dialogs.AllAnswered());
     EXPECT_EQ(dialogs.Count(), 0);
     EXPECT_TRUE(FilesInFolder().isEmpty());
-    ExpectUntouched();
-}
-
-TEST_F(Pictures, AnUnwritableFolderIsNamedWithTheCauseAndGetsNoFile)
-{
-    // Root writes anywhere a mode allows; sysfs takes no new files from anyone.
-    QString unwritable = QStringLiteral("/sys");
-    if (geteuid() != 0) {
-        unwritable = folder.filePath(QStringLiteral("nur-lesen"));
-        ASSERT_TRUE(QDir().mkdir(unwritable));
-        ASSERT_TRUE(QFile::setPermissions(unwritable, QFile::ReadOwner | QFile::ExeOwner));
-    }
-    ChooseFile(unwritable + QStringLiteral("/rad.png"));
-    QTest::keyClick(&box, Qt::Key_S, Qt::ControlModifier);
-    ASSERT_TRUE(dialogs.AllAnswered());
-    ASSERT_EQ(dialogs.Count(), 1);
-    const QString text = dialogs.MessageTexts().constFirst();
-    EXPECT_TRUE(text.contains(QStringLiteral("„%1“").arg(unwritable))) << text.toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral("keine Berechtigung"))) << text.toStdString();
-    EXPECT_FALSE(QFileInfo::exists(unwritable + QStringLiteral("/rad.png")));
     ExpectUntouched();
 }
 
