@@ -1,6 +1,7 @@
 #include "PanelTestSupport.h"
 
 #include "FrameCapture.h"
+#include "ImageCompare.h"
 #include "Unit1.h"
 
 #include <QAbstractButton>
@@ -22,11 +23,6 @@ QRect DeviceArea(const QWidget* w, const QWidget* window, qreal dpr)
 {
     const QRectF logical(w->mapTo(window, QPoint(0, 0)), w->size());
     return QRectF(logical.topLeft() * dpr, logical.size() * dpr).toAlignedRect();
-}
-
-int ChannelDistance(QRgb a, QRgb b)
-{
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 QRgb MostCommonColour(const QImage& image, const QRect& area)
@@ -55,7 +51,7 @@ QRect InkBox(const QImage& image, const QRect& area)
     QRect ink;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (ChannelDistance(image.pixel(x, y), background) > 63)
+            if (ChannelDifference(image.pixel(x, y), background) > 63)
                 ink |= QRect(x, y, 1, 1);
     return ink;
 }
@@ -79,12 +75,12 @@ QRect ReferenceInk(const QFont& font, const QString& caption, const QSize& size)
 // in part. The median is the stem width of a line of text.
 double MedianStrokeWidth(const QImage& image, const QRect& area, QRgb text, QRgb background)
 {
-    const double full = ChannelDistance(text, background);
+    const double full = ChannelDifference(text, background);
     std::vector<double> runs;
     for (int y = area.top(); y <= area.bottom(); ++y) {
         double run = 0.0;
         for (int x = area.left(); x <= area.right() + 1; ++x) {
-            const double coverage = x <= area.right() ? ChannelDistance(image.pixel(x, y), background) / full : 0.0;
+            const double coverage = x <= area.right() ? ChannelDifference(image.pixel(x, y), background) / full : 0.0;
             if (coverage > 0.1) {
                 run += std::min(coverage, 1.0);
             } else if (run > 0.0) {
