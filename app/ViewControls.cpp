@@ -26,7 +26,7 @@ QString KeyNames(const QList<QKeySequence>& keys)
 
 QString Cell(const QString& text)
 {
-    return QStringLiteral("<td style=\"padding-right: 16px\">%1</td>").arg(text.toHtmlEscaped());
+    return QStringLiteral("<td style=\"padding-right: 16px; white-space: nowrap\">%1</td>").arg(text.toHtmlEscaped());
 }
 
 }  // namespace
@@ -34,9 +34,9 @@ QString Cell(const QString& text)
 const std::vector<ViewControl>& ViewControlTable()
 {
     static const std::vector<ViewControl> table{
-        {"Bild speichern …", G::Pictures, true, QKeySequence::keyBindings(QKeySequence::Save), {}, nullptr,
+        {"Bild speichern …", G::Pictures, true, {QKeySequence::Save}, {}, nullptr,
          [](ViewCommands& c) { c.Pictures().Save(); }},
-        {"Bild kopieren", G::Pictures, true, QKeySequence::keyBindings(QKeySequence::Copy), {}, nullptr,
+        {"Bild kopieren", G::Pictures, true, {QKeySequence::Copy}, {}, nullptr,
          [](ViewCommands& c) { c.Pictures().Copy(); }},
         {"Bild in Druckgröße speichern …", G::Pictures, true, {}, {}, nullptr,
          [](ViewCommands& c) { c.Pictures().SavePrintSize(); }},
@@ -50,17 +50,17 @@ const std::vector<ViewControl>& ViewControlTable()
          [](ViewCommands& c) { Step(c, ViewStep::RotateLeft); }},
         {"um 15° nach rechts drehen", G::View, false, {}, {Qt::Key_Right}, nullptr,
          [](ViewCommands& c) { Step(c, ViewStep::RotateRight); }},
-        {"vergrößern", G::View, true, QKeySequence::keyBindings(QKeySequence::ZoomIn), {Qt::Key_Plus},
+        {"vergrößern", G::View, true, {QKeySequence::ZoomIn}, {Qt::Key_Plus},
          "Mausrad vom Körper weg", [](ViewCommands& c) { Step(c, ViewStep::ZoomIn); }},
-        {"verkleinern", G::View, true, QKeySequence::keyBindings(QKeySequence::ZoomOut), {Qt::Key_Minus},
+        {"verkleinern", G::View, true, {QKeySequence::ZoomOut}, {Qt::Key_Minus},
          "Mausrad zum Körper hin", [](ViewCommands& c) { Step(c, ViewStep::ZoomOut); }},
         {"Ansicht zurücksetzen", G::View, true, {Qt::Key_Home}, {}, nullptr,
          [](ViewCommands& c) { c.ResetView(); }},
         {"Menü der Ansicht", G::Window, false, {}, {Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10},
          "rechte Taste", [](ViewCommands& c) { c.OpenMenu(); }},
-        {"Bedienung …", G::Window, true, QKeySequence::keyBindings(QKeySequence::HelpContents), {}, nullptr,
+        {"Bedienung …", G::Window, true, {QKeySequence::HelpContents}, {}, nullptr,
          [](ViewCommands& c) { c.ShowHelp(); }},
-        {"nächste / vorige Schaltfläche, zwischen Bedienfeld und Ansicht", G::Window, false,
+        {"nächste / vorige Schaltfläche oder die Ansicht", G::Window, false,
          {Qt::Key_Tab, Qt::ShiftModifier | Qt::Key_Tab}, {}, nullptr, nullptr},
         {"gewählte Schaltfläche drücken", G::Window, false, {Qt::Key_Space, Qt::Key_Return}, {}, nullptr, nullptr},
     };
@@ -86,10 +86,8 @@ const ViewControl* ViewKeyControl(const QKeyEvent& event)
 void ShowControlsHelp(QWidget* parent)
 {
     LoadQtTexts();
-    QString html = QStringLiteral("<table cellspacing=\"2\"><tr><th></th><th align=\"left\">%1</th>"
-                                  "<th align=\"left\">%2</th></tr>")
-                       .arg(QStringLiteral("im ganzen Fenster"),
-                            QStringLiteral("in der Ansicht (Tasten, wenn sie gewählt ist: orangefarbener Rand)"));
+    QString html = QStringLiteral("<table cellspacing=\"2\"><tr><th></th><th align=\"left\">im ganzen Fenster</th>"
+                                  "<th align=\"left\">in der Ansicht</th></tr>");
     for (const ViewControl& control : ViewControlTable()) {
         QStringList inView;
         if (control.pointer)
@@ -100,7 +98,8 @@ void ShowControlsHelp(QWidget* parent)
         html += QStringLiteral("<tr>") + Cell(QString::fromUtf8(control.text)) + Cell(KeyNames(control.shortcuts)) +
                 Cell(inView.join(QStringLiteral("; "))) + QStringLiteral("</tr>");
     }
-    html += QStringLiteral("</table>");
+    html += QStringLiteral("</table><p>Die Tasten der Ansicht gelten, wenn sie gewählt ist: ein "
+                           "orangefarbener Rand zeigt es.</p>");
     QMessageBox box(QMessageBox::Information, QStringLiteral("Bedienung"), html, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ControlsHelp"));
     box.setTextFormat(Qt::RichText);
