@@ -11,11 +11,6 @@ namespace {
 
 using G = ViewControl::Group;
 
-void Step(ViewCommands& commands, ViewStep step)
-{
-    commands.ViewStepped(step);
-}
-
 QString KeyNames(const QList<QKeySequence>& keys)
 {
     QStringList names;
@@ -43,17 +38,17 @@ const std::vector<ViewControl>& ViewControlTable()
         {"Modell drehen (über die Höhe der Ansicht 180°)", G::View, false, {}, {}, "Ziehen mit der linken Taste",
          nullptr},
         {"um 15° nach oben drehen", G::View, false, {}, {Qt::Key_Up}, nullptr,
-         [](ViewCommands& c) { Step(c, ViewStep::RotateUp); }},
+         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateUp); }},
         {"um 15° nach unten drehen", G::View, false, {}, {Qt::Key_Down}, nullptr,
-         [](ViewCommands& c) { Step(c, ViewStep::RotateDown); }},
+         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateDown); }},
         {"um 15° nach links drehen", G::View, false, {}, {Qt::Key_Left}, nullptr,
-         [](ViewCommands& c) { Step(c, ViewStep::RotateLeft); }},
+         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateLeft); }},
         {"um 15° nach rechts drehen", G::View, false, {}, {Qt::Key_Right}, nullptr,
-         [](ViewCommands& c) { Step(c, ViewStep::RotateRight); }},
+         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateRight); }},
         {"vergrößern", G::View, true, {QKeySequence::ZoomIn}, {Qt::Key_Plus},
-         "Mausrad vom Körper weg", [](ViewCommands& c) { Step(c, ViewStep::ZoomIn); }},
+         "Mausrad vom Körper weg", [](ViewCommands& c) { c.ViewStepped(ViewStep::ZoomIn); }},
         {"verkleinern", G::View, true, {QKeySequence::ZoomOut}, {Qt::Key_Minus},
-         "Mausrad zum Körper hin", [](ViewCommands& c) { Step(c, ViewStep::ZoomOut); }},
+         "Mausrad zum Körper hin", [](ViewCommands& c) { c.ViewStepped(ViewStep::ZoomOut); }},
         {"Ansicht zurücksetzen", G::View, true, {Qt::Key_Home}, {}, nullptr,
          [](ViewCommands& c) { c.ResetView(); }},
         {"Menü der Ansicht", G::Window, false, {}, {Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10},
