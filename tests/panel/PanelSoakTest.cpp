@@ -41,7 +41,10 @@ constexpr bool ResidentIsMeaningful = true;
 #endif
 constexpr unsigned DefaultSeed = 20240611;
 constexpr int SettleClicks = 500;  // caches and pools have filled by then
-constexpr long MemoryAllowanceKiB = 2048;
+// For each half of the clicks after SettleClicks. A leak grows in both
+// halves; something the driver or the window system allocates once, at a
+// moment that depends on the machine's load, in only one.
+constexpr long MemoryAllowanceKiB = 1024;
 
 double ValueOf(const WheelConfig& c, Dimension d)
 {
@@ -243,6 +246,8 @@ TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)
     std::uniform_real_distribution<double> chance(0.0, 1.0);
     std::map<std::string, int> endsReached;
     Memory settled;
+    Memory midway;
+    const int halfway = SettleClicks + (clicks - SettleClicks) / 2;
     QElapsedTimer clock;
     clock.start();
 
@@ -272,6 +277,8 @@ TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)
             }
             if (click == SettleClicks)
                 settled = MemoryAtStartWheel();
+            if (click == halfway)
+                midway = MemoryAtStartWheel();
         }
     }
     const Memory ending = MemoryAtStartWheel();
@@ -280,10 +287,10 @@ TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)
 
     std::cout << made << " clicks (" << extraClicks << " of them back to the start-up wheel) in " << seconds
               << " s: " << made / seconds << " clicks per second" << std::endl;
-    std::cout << "at the start-up wheel after " << SettleClicks << " and " << clicks << " clicks: resident "
-              << settled.residentKiB << " and " << ending.residentKiB << " KiB ("
-              << ending.residentKiB - settled.residentKiB << " more), heap in use " << settled.heapKiB << " and "
-              << ending.heapKiB << " KiB (" << ending.heapKiB - settled.heapKiB << " more)" << std::endl;
+    std::cout << "at the start-up wheel after " << SettleClicks << ", " << halfway << " and " << clicks
+              << " clicks: resident " << settled.residentKiB << ", " << midway.residentKiB << " and "
+              << ending.residentKiB << " KiB, heap in use " << settled.heapKiB << ", " << midway.heapKiB << " and "
+              << ending.heapKiB << " KiB" << std::endl;
     std::cout << "wheel list names handed out: up to " << checks.HighestListName() << std::endl;
     RecordProperty("clicks_per_second", static_cast<int>(made / seconds));
     RecordProperty("resident_kib_settled", static_cast<int>(settled.residentKiB));
@@ -301,12 +308,11 @@ TEST_F(PanelSoak, RandomClicksKeepStateTextsListAndMemorySound)
     EXPECT_EQ(dialogs.Count(), 0);
     if (clicks > SettleClicks) {
         const char* measure = ResidentIsMeaningful ? "resident memory" : "heap in use";
-        const long before = ResidentIsMeaningful ? settled.residentKiB : settled.heapKiB;
-        const long after = ResidentIsMeaningful ? ending.residentKiB : ending.heapKiB;
-        ASSERT_GT(before, 0) << measure << " could not be read";
-        EXPECT_LE(after - before, MemoryAllowanceKiB) << measure << " grew from " << before << " KiB after "
-                                                      << SettleClicks << " clicks to " << after << " KiB after "
-                                                      << clicks;
+        const auto kib = [](const Memory& m) { return ResidentIsMeaningful ? m.residentKiB : m.heapKiB; };
+        ASSERT_GT(kib(settled), 0) << measure << " could not be read";
+        EXPECT_LE(std::min(kib(midway) - kib(settled), kib(ending) - kib(midway)), MemoryAllowanceKiB)
+            << measure << " grew in both halves: " << kib(settled) << " KiB after " << SettleClicks << " clicks, "
+            << kib(midway) << " KiB after " << halfway << ", " << kib(ending) << " KiB after " << clicks;
     }
 }
 
