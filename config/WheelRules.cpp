@@ -156,19 +156,30 @@ void TakeViewStep(WheelConfig& c, ViewStep step, int times)
 {
     if (times < 1)
         return;
-    void (*const rule)(WheelConfig&) = step == ViewStep::RotateUp     ? RotateUp
-                                       : step == ViewStep::RotateDown  ? RotateDown
-                                       : step == ViewStep::RotateLeft  ? RotateLeft
-                                       : step == ViewStep::RotateRight ? RotateRight
-                                       : step == ViewStep::ZoomIn      ? ZoomIn
-                                                                       : ZoomOut;
-    if (step == ViewStep::ZoomIn || step == ViewStep::ZoomOut) {
+    switch (step) {
+    case ViewStep::ZoomIn:
         for (int i = 0; i < times; ++i)
-            rule(c);
+            ZoomIn(c);
         return;
+    case ViewStep::ZoomOut:
+        for (int i = 0; i < times; ++i)
+            ZoomOut(c);
+        return;
+    case ViewStep::RotateUp:
+        RotateUp(c);
+        break;
+    case ViewStep::RotateDown:
+        RotateDown(c);
+        break;
+    case ViewStep::RotateLeft:
+        RotateLeft(c);
+        break;
+    case ViewStep::RotateRight:
+        RotateRight(c);
+        break;
     }
-    // A turn sets the pending rotation rather than adding to it.
-    rule(c);
+    // A turn sets the pending rotation rather than adding to it; turns about
+    // one axis add up to one of their summed angle.
     c.RotAngle *= static_cast<float>(times);
 }
 
