@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,10 @@ TEST(FrameMatch, StartFrameIsTheX11PictureAtScaleOneRenderedAtThisScreensPixels)
 
     PrivateXServer server(24);
     ASSERT_TRUE(server.Ready()) << "Xvfb did not start";
-    const std::string path = ::testing::TempDir() + "marloquent-reference-frame.png";
+    // A folder of its own: the scaled runs of this test draw theirs at once.
+    const QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::string path = folder.filePath(QStringLiteral("reference-frame.png")).toStdString();
     ProgramRun reference(QCoreApplication::applicationFilePath().toStdString(),
                          {{"DISPLAY", server.Display()},
                           {"QT_QPA_PLATFORM", "xcb"},

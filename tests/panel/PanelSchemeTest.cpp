@@ -221,13 +221,13 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
 TEST(PanelSchemes, EveryTextIsLegibleInEverySchemeAndTheDefaultPanelIsAsDesigned)
 {
     const QTemporaryDir emptyConfig;
-    ASSERT_TRUE(emptyConfig.isValid());
+    const QTemporaryDir panels;
+    ASSERT_TRUE(emptyConfig.isValid() && panels.isValid());
     std::vector<std::pair<QString, QImage>> pictures;
     QImage defaultPanel;
     for (const Scheme& scheme : Schemes(emptyConfig.path().toStdString())) {
         SCOPED_TRACE(scheme.name);
-        const std::string path = ::testing::TempDir() + "marloquent-scheme-" + scheme.name + ".png";
-        QFile::remove(QString::fromStdString(path));
+        const std::string path = panels.filePath(QLatin1String(scheme.name) + QStringLiteral(".png")).toStdString();
         ProgramRun::Environment environment = scheme.environment;
         environment[OutputVariable] = path;
         environment[DarkVariable] = scheme.dark ? std::optional<std::string>("1") : std::nullopt;
