@@ -1,5 +1,6 @@
 #include "DimensionIndicators.h"
 
+#include "HighlightColor.h"
 #include "WheelConfig.h"
 
 #include <GL/gl.h>
@@ -10,8 +11,9 @@ constexpr double RodRadius = 0.03;
 constexpr double ArrowBase = 0.3;
 constexpr double ArrowLength = 2.0;
 
-void SetIndicatorColor()
+void SetIndicatorColor(ViewComponent indicator)
 {
+    NameComponent(indicator);
     glColor4f(1.0f, 0.5f, 0.0f, 0.3f);
 }
 
@@ -31,7 +33,7 @@ void DrawWidthIndicator(const WheelConfig& c, GLUquadric* q)
 {
     const double W = c.HalfWidth;
     const double R = c.Radius;
-    SetIndicatorColor();
+    SetIndicatorColor(ViewComponent::Maulweite);
     glEnable(GL_BLEND);
     glPushMatrix();
     Translate(0.0, 0.0, W - 0.01);
@@ -62,7 +64,7 @@ void DrawOffsetIndicator(const WheelConfig& c, GLUquadric* q)
     const double R = c.Radius;
     // The rod's half-length follows the inch figure itself, not HalfWidth.
     const double halfRod = c.Maulweite + 2.4;
-    SetIndicatorColor();
+    SetIndicatorColor(ViewComponent::Einpresstiefe);
     glEnable(GL_BLEND);
     glPushMatrix();
     Marker(q, R, 0.0);
@@ -88,7 +90,7 @@ void DrawDiameterIndicator(const WheelConfig& c, GLUquadric* q)
 {
     const double W = c.HalfWidth;
     const double tube = c.Radius + 0.01;
-    SetIndicatorColor();
+    SetIndicatorColor(ViewComponent::Durchmesser);
     glEnable(GL_BLEND);
     glPushMatrix();
     Translate(0.0, 0.0, -W - 2.3);

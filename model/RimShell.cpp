@@ -34,16 +34,16 @@ void DrawRimShell(const WheelConfig& c, GLUquadric* q)
     const double W = c.HalfWidth;
     const double R = c.Radius;
 
-    ApplyHighlightColor(c.ColorFelgenhorn);
+    ApplyHighlightColor(ViewComponent::Felgenhorn, c.ColorFelgenhorn);
     Cylinder(q, W + 0.2, R + 0.7, R + 0.6, 0.1);  // lip
     Cylinder(q, W + 0.1, R + 0.7, R + 0.7, 0.1);  // crest
     Cylinder(q, W, R + 0.6, R + 0.7, 0.1);        // rise from face to crest
     Disk(q, W, R, R + 0.6);                       // face
 
-    ApplyHighlightColor(c.ColorFelgenschulter);
+    ApplyHighlightColor(ViewComponent::Felgenschulter, c.ColorFelgenschulter);
     Cylinder(q, W - 0.6, R, R, 0.6);
 
-    ApplyHighlightColor(c.ColorHump);
+    ApplyHighlightColor(ViewComponent::Hump, c.ColorHump);
     if (!c.HumpFront) {
         Cylinder(q, W - 1.0, R, R, 0.4);
     } else {
@@ -52,7 +52,7 @@ void DrawRimShell(const WheelConfig& c, GLUquadric* q)
         Cylinder(q, W - 1.0, R, R + 0.1, 0.1);        // flank toward the well
     }
 
-    ApplyHighlightColor(c.ColorFelgenbett);
+    ApplyHighlightColor(ViewComponent::Felgenbett, c.ColorFelgenbett);
     if (!c.Tiefbett) {
         Cylinder(q, 1.0 - W, R, R, 2.0 * W - 2.0);
     } else {
@@ -62,7 +62,7 @@ void DrawRimShell(const WheelConfig& c, GLUquadric* q)
         Cylinder(q, 1.0 - W, R, R - 0.3, 1.8);                // shallow back slope
     }
 
-    ApplyHighlightColor(c.ColorHump);
+    ApplyHighlightColor(ViewComponent::Hump, c.ColorHump);
     if (!c.HumpBack) {
         Cylinder(q, 0.6 - W, R, R, 0.4);
     } else {
@@ -71,10 +71,10 @@ void DrawRimShell(const WheelConfig& c, GLUquadric* q)
         Cylinder(q, 0.6 - W, R, R + 0.1, 0.1);        // flank toward the bead seat
     }
 
-    ApplyHighlightColor(c.ColorFelgenschulter);
+    ApplyHighlightColor(ViewComponent::Felgenschulter, c.ColorFelgenschulter);
     Cylinder(q, -W, R, R, 0.6);
 
-    ApplyHighlightColor(c.ColorFelgenhorn);
+    ApplyHighlightColor(ViewComponent::Felgenhorn, c.ColorFelgenhorn);
     Disk(q, -W, R, R + 0.6);                       // face
     Cylinder(q, -W - 0.1, R + 0.7, R + 0.6, 0.1);  // rise from face to crest
     Cylinder(q, -W - 0.2, R + 0.7, R + 0.7, 0.1);  // crest

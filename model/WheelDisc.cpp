@@ -44,7 +44,7 @@ void DrawSpokeSectors(int bolts, double pitch, GLfloat e, GLUquadric* q)
 
 void DrawWheelDisc(const WheelConfig& c, GLUquadric* q)
 {
-    ApplyHighlightColor(c.ColorRadschuessel);
+    ApplyHighlightColor(ViewComponent::Radscheibe, c.ColorRadschuessel);
     const auto e = static_cast<GLfloat>(c.Einpresstiefe / 20.0);
 
     if (c.Radbolzen >= 1) {

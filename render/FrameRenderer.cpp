@@ -37,6 +37,20 @@ GLenum PolygonModeFor(int styleMode)
 
 }  // namespace
 
+void MultViewProjection(const WheelConfig& c)
+{
+    const double zoom = c.ZoomExtent;
+    glOrtho(-zoom, zoom, -zoom / c.AspectRatio, zoom / c.AspectRatio, -40.0, 40.0);
+}
+
+void SetWheelStyle(const WheelConfig& c)
+{
+    // Given under RotMatrix, the plane is fixed to the model.
+    glClipPlane(GL_CLIP_PLANE0, c.ClipEquation.data());
+    glEnable(GL_CLIP_PLANE0);
+    glPolygonMode(GL_FRONT_AND_BACK, PolygonModeFor(c.StyleMode));
+}
+
 GLenum DrawFrame(WheelConfig& c)
 {
     glClearColor(0.05f, 0.23f, 0.59f, 1.0f);
@@ -49,8 +63,7 @@ GLenum DrawFrame(WheelConfig& c)
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const double zoom = c.ZoomExtent;
-    glOrtho(-zoom, zoom, -zoom / c.AspectRatio, zoom / c.AspectRatio, -40.0, 40.0);
+    MultViewProjection(c);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -70,11 +83,7 @@ GLenum DrawFrame(WheelConfig& c)
     glLoadIdentity();
     glMultMatrixf(c.RotMatrix.data());
 
-    // Given under RotMatrix, the plane is fixed to the model.
-    glClipPlane(GL_CLIP_PLANE0, c.ClipEquation.data());
-    glEnable(GL_CLIP_PLANE0);
-    glPolygonMode(GL_FRONT_AND_BACK, PolygonModeFor(c.StyleMode));
-
+    SetWheelStyle(c);
     if (c.WheelList != 0)
         glCallList(c.WheelList);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);

@@ -13,6 +13,12 @@ struct WheelConfig;
 // wheel list. Returns the GL error state read once at the end of the frame.
 GLenum DrawFrame(WheelConfig& c);
 
+// The frame's orthographic projection, multiplied onto the current matrix.
+void MultViewProjection(const WheelConfig& c);
+// The half section's clip plane and the polygon style, set under the model's
+// rotation. Leaves the clip plane enabled.
+void SetWheelStyle(const WheelConfig& c);
+
 // A frame of the given thickness along the edges of the view, in device
 // pixels, that shows the view has the keyboard focus. Drawn over a finished
 // frame; leaves the frame's state as it found it.

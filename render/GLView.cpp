@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -22,6 +23,17 @@ const QEvent::Type DragFrameEvent = static_cast<QEvent::Type>(QEvent::registerEv
 constexpr int NotchDelta = 120;
 // Touchpads that report only pixels: this many logical pixels make a notch.
 constexpr int PixelsPerNotch = 60;
+// Motion within this many logical pixels of the press leaves it a click.
+constexpr double ClickSlop = 4.0;
+// How long the pointer rests before the view names what lies under it, as
+// tooltips wait.
+constexpr int RestMilliseconds = 500;
+
+double Distance(QPointF a, QPointF b)
+{
+    const QPointF d = a - b;
+    return std::hypot(d.x(), d.y());
+}
 
 }  // namespace
 
@@ -34,6 +46,12 @@ GLView::GLView(std::function<void()> paint, std::function<void()> rescale)
     // the view passes its keys here: a native child that took the focus
     // itself would keep Tab from ever reaching the panel again.
     setFlag(Qt::WindowDoesNotAcceptFocus);
+    Rest.setSingleShot(true);
+    Rest.setInterval(RestMilliseconds);
+    connect(&Rest, &QTimer::timeout, this, [this] {
+        if (Input && !Pressed)
+            Input->ViewPointerRested(RestPoint);
+    });
 }
 
 void GLView::exposeEvent(QExposeEvent*)
@@ -56,18 +74,23 @@ bool GLView::event(QEvent* event)
         DrawPendingDrag();
         return true;
     }
+    if (event->type() == QEvent::Leave)
+        PointerLeft();
     return QWindow::event(event);
 }
 
 void GLView::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
+    Rest.stop();
     if (!Input)
         return;
+    Input->ViewPointerMoved(std::nullopt);
     Input->ViewPressed();
     if (event->button() == Qt::LeftButton) {
-        Dragging = true;
-        LastPointer = event->position();
+        Pressed = true;
+        Dragging = false;
+        PressPoint = LastPointer = event->position();
     } else if (event->button() == Qt::RightButton) {
         Input->ViewMenuRequested(event->globalPosition().toPoint());
     }
@@ -75,8 +98,20 @@ void GLView::mousePressEvent(QMouseEvent* event)
 
 void GLView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!Dragging || !(event->buttons() & Qt::LeftButton))
+    if (!(event->buttons() & Qt::LeftButton) || !Pressed) {
+        Pressed = Dragging = false;
+        if (event->buttons() == Qt::NoButton) {
+            RestPoint = event->position();
+            Rest.start();
+        }
+        if (Input)
+            Input->ViewPointerMoved(event->position());
         return;
+    }
+    // The drag turns by all the motion since the press, once it is one.
+    if (!Dragging && Distance(event->position(), PressPoint) < ClickSlop)
+        return;
+    Dragging = true;
     PendingDrag += event->position() - LastPointer;
     LastPointer = event->position();
     if (!DragFramePosted && !PendingDrag.isNull()) {
@@ -87,8 +122,19 @@ void GLView::mouseMoveEvent(QMouseEvent* event)
 
 void GLView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
-        Dragging = false;
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool click = Pressed && !Dragging;
+    Pressed = Dragging = false;
+    if (click && Input)
+        Input->ViewClicked(event->position());
+}
+
+void GLView::PointerLeft()
+{
+    Rest.stop();
+    if (Input)
+        Input->ViewPointerMoved(std::nullopt);
 }
 
 void GLView::DrawPendingDrag()
@@ -105,6 +151,11 @@ void GLView::wheelEvent(QWheelEvent* event)
     event->accept();
     if (!Input)
         return;
+    // What lies under the pointer changes with the zoom: named again once
+    // the pointer rests.
+    Input->ViewPointerMoved(std::nullopt);
+    RestPoint = event->position();
+    Rest.start();
     // Fine wheels and touchpads report parts of a notch; they add up. The
     // angle is used whenever given, so that no turn counts twice.
     const int delta = event->angleDelta().y() != 0 || event->pixelDelta().isNull()

@@ -3,6 +3,7 @@
 #include "ScaleFollower.h"
 
 #include <QPointF>
+#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -32,13 +33,21 @@ protected:
 
 private:
     void DrawPendingDrag();
+    void PointerLeft();
 
     std::function<void()> Paint;
     ScaleFollower Scale;
     ViewInput* Input = nullptr;
 
+    // A left press turns into a drag once the pointer has moved a few
+    // pixels; released before that, it is a click.
+    bool Pressed = false;
     bool Dragging = false;
+    QPointF PressPoint;
     QPointF LastPointer;
+    // Runs out when the pointer has rested, no button held.
+    QTimer Rest;
+    QPointF RestPoint;
     // Motion read since the last drag frame; drawn once the events queued
     // behind it are read too, so that a slow frame never builds a backlog.
     QPointF PendingDrag;

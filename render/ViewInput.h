@@ -3,6 +3,9 @@
 #include "WheelRules.h"
 
 #include <QPoint>
+#include <QPointF>
+
+#include <optional>
 
 // What the view's window hands on once the window system's events are read:
 // plain commands for the owner to apply and draw.
@@ -18,4 +21,11 @@ public:
     virtual void ViewMenuRequested(const QPoint& globalPosition) = 0;
     // A press in the view: it takes the keyboard focus.
     virtual void ViewPressed() = 0;
+    // A left-button press and release with hardly any motion between, at a
+    // point in logical pixels from the view's top-left corner.
+    virtual void ViewClicked(QPointF position) = 0;
+    // The pointer has rested at a point for a moment, no button held.
+    virtual void ViewPointerRested(QPointF position) = 0;
+    // The pointer moves over the view, or leaves it (no position).
+    virtual void ViewPointerMoved(std::optional<QPointF> position) = 0;
 };

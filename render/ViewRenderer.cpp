@@ -1,5 +1,6 @@
 #include "ViewRenderer.h"
 
+#include "ComponentPick.h"
 #include "FrameReadback.h"
 #include "FrameRenderer.h"
 #include "GLBinding.h"
@@ -121,6 +122,18 @@ bool ViewRenderer::EndFrame(bool focused)
     }
     FrameOpen = false;
     return presented;
+}
+
+ViewComponent ViewRenderer::Pick(const WheelConfig& c, QPointF point)
+{
+    if (FrameOpen || !MakeCurrent())
+        return ViewComponent::None;
+    const double ratio = View.devicePixelRatio();
+    // Outlines and points are found within 3 pixels of the screen.
+    constexpr double Reach = 3.0;
+    const double x = std::floor(point.x() * ratio) + 0.5;
+    const double y = PixelSize().height() - std::floor(point.y() * ratio) - 0.5;
+    return PickComponent(c, x, y, Reach * ratio);
 }
 
 int ViewRenderer::LargestPrintWidth()

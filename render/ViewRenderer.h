@@ -1,8 +1,10 @@
 #pragma once
 
 #include "PixelFormat.h"
+#include "ViewComponent.h"
 
 #include <QImage>
+#include <QPointF>
 #include <QSize>
 
 #include <GL/gl.h>
@@ -57,6 +59,10 @@ public:
     void DrawFrame(WheelConfig& c, const std::function<void()>& reportError);
     QImage ReadBack();
     bool EndFrame(bool focused);
+
+    // The component the view shows at a point given in logical pixels from
+    // its top-left corner; None while a frame is open or without GL.
+    ViewComponent Pick(const WheelConfig& c, QPointF point);
 
     // The widest print-size picture the GL can draw; 0 without GL.
     int LargestPrintWidth();

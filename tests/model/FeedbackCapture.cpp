@@ -1,5 +1,7 @@
 #include "FeedbackCapture.h"
 
+#include "ViewComponent.h"
+
 #include <cstddef>
 
 namespace {
@@ -14,6 +16,7 @@ struct Reader {
 
     bool more() const { return pos < data.size(); }
     GLfloat next() { return data[pos++]; }
+    GLfloat peek() const { return more() ? data[pos] : 0.0f; }
 
     FeedbackVertex vertex()
     {
@@ -68,6 +71,11 @@ FeedbackCaptureResult CaptureFeedback(const std::function<void()>& draw, double 
     int section = 0;
     while (in.more()) {
         const auto token = static_cast<GLenum>(in.next());
+        // The model's own marks of its components are not the caller's.
+        if (token == GL_PASS_THROUGH_TOKEN && in.peek() >= ComponentFeedbackMark) {
+            in.next();
+            continue;
+        }
         ++result.tokens;
         switch (token) {
         case GL_POLYGON_TOKEN: {

@@ -10,6 +10,25 @@ int ChannelDifference(QRgb a, QRgb b)
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
+std::vector<QPoint> ChangedPixels(const QImage& a, const QImage& b, int tolerance, int margin)
+{
+    const auto changed = [&](int x, int y) {
+        return a.valid(x, y) && b.valid(x, y) && ChannelDifference(a.pixel(x, y), b.pixel(x, y)) > tolerance;
+    };
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            bool all = true;
+            for (int dy = -margin; dy <= margin && all; ++dy)
+                for (int dx = -margin; dx <= margin && all; ++dx)
+                    all = changed(x + dx, y + dy);
+            if (all)
+                pixels.emplace_back(x, y);
+        }
+    }
+    return pixels;
+}
+
 ImageDifference CompareImages(const QImage& actual, const QImage& expected, int tolerance)
 {
     ImageDifference result;

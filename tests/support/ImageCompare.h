@@ -3,10 +3,16 @@
 #include <QImage>
 #include <QString>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 // The largest difference of the red, green and blue values of two pixels.
 int ChannelDifference(QRgb a, QRgb b);
+
+// The pixels at which two pictures of one size differ by more than the
+// tolerance, as do all pixels within `margin` of them, row by row from the top.
+std::vector<QPoint> ChangedPixels(const QImage& a, const QImage& b, int tolerance, int margin = 0);
 
 struct ImageDifference {
     bool sameSize = false;
