@@ -1,9 +1,12 @@
 #include "Application.h"
 
+#include "CommandLine.h"
+
 #include "PinnedLibraries.h"
 #include "Release.h"
 #include "StartupFailure.h"
 #include "StartupMessages.h"
+#include "Unit1.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
@@ -14,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -54,8 +58,31 @@ void ConfigureApplication()
     QApplication::setWindowIcon(icon);
 }
 
+namespace {
+
+// Prints what a start request has to say; its exit status if it ends here.
+std::optional<int> Answer(const StartRequest& request)
+{
+    std::fputs(qPrintable(request.output), stdout);
+    std::fputs(qPrintable(request.error), stderr);
+    return request.exitCode;
+}
+
+QStringList Arguments(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace
+
 int RunMarloQuent(int argc, char** argv)
 {
+    // The usage and the version need no display.
+    if (const std::optional<int> status = Answer(ReadCommandLine(Arguments(argc, argv), false)))
+        return *status;
     if (!DisplayConfigured()) {
         std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine({})));
         return EXIT_FAILURE;
@@ -63,6 +90,10 @@ int RunMarloQuent(int argc, char** argv)
     StartupMessages startup;
     QApplication app(argc, argv);
     ConfigureApplication();
+    // Qt has taken its own options: the rest are the program's.
+    const StartRequest request = ReadCommandLine(QApplication::arguments(), true);
+    if (const std::optional<int> status = Answer(request))
+        return *status;
 #if defined(__SANITIZE_ADDRESS__)
     // Leaks are reported at exit, after the display has closed and unloaded
     // the GL driver; kept loaded, the driver's frames keep their names and
@@ -73,6 +104,8 @@ int RunMarloQuent(int argc, char** argv)
 #endif
 
     TOpenGL_box box;
+    if (request.rim)
+        box.Panel()->SetRim(*request.rim);
     // The view gets its GL once it is on screen.
     box.show();
     if (!box.HasGLContext()) {

@@ -50,7 +50,8 @@ TOpenGL_box::TOpenGL_box()
     setTabOrder(FrameSteuerung1->LastInTabOrder(), ViewContainer);
     setTabOrder(ViewContainer, FrameSteuerung1->FirstInTabOrder());
     ViewContainer->setAccessibleName(QStringLiteral("Ansicht der Felge"));
-    Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix});
+    Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix,
+                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }});
     GLWindow->SetInput(Commands);
     connect(this, &TOpenGL_box::WheelListBuilt, Commands, &ViewCommands::DescribeView);
     // The view goes on screen only once its pixel format is set.
@@ -74,6 +75,7 @@ void TOpenGL_box::FormCreate()
 {
     FrameSteuerung1->resize(PanelWidth, height());
     SetInitialConfig(Wheel);
+    FrameSteuerung1->ShowMarking();
 }
 
 void TOpenGL_box::setVisible(bool visible)
@@ -211,6 +213,11 @@ QImage TOpenGL_box::GrabFrame()
     QImage picture;
     DrawAndPresent(&picture);
     return picture;
+}
+
+ViewComponent TOpenGL_box::ComponentAt(QPointF point)
+{
+    return Renderer->Pick(Wheel, point);
 }
 
 QSize TOpenGL_box::ViewPixelSize() const

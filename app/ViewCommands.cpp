@@ -1,6 +1,9 @@
 #include "ViewCommands.h"
 
+#include "PanelTexts.h"
 #include "PictureActions.h"
+#include "Release.h"
+#include "Unit1.h"
 #include "QtTexts.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
@@ -11,8 +14,12 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMessageBox>
+#include <QToolTip>
 #include <QWidget>
 #include <QWindow>
+
+#include <cmath>
 
 ViewCommands::ViewCommands(const ViewParts& parts)
     : QObject(&parts.window)
@@ -108,6 +115,51 @@ void ViewCommands::ViewPressed()
         Parts.window.activateWindow();
     if (!Parts.viewWidget.hasFocus())
         Parts.viewWidget.setFocus(Qt::MouseFocusReason);
+}
+
+void ViewCommands::ViewClicked(QPointF position)
+{
+    Parts.panel.HighlightComponent(Parts.componentAt(position));
+}
+
+void ViewCommands::ViewPointerRested(QPointF position)
+{
+    const QString name = ComponentCaption(Parts.componentAt(position), Parts.config, QLocale());
+    if (name.isEmpty()) {
+        ViewPointerMoved(std::nullopt);
+        return;
+    }
+    NamedAt = position;
+    QToolTip::showText(Parts.view.mapToGlobal(position).toPoint(), name, &Parts.viewWidget);
+}
+
+void ViewCommands::ViewPointerMoved(std::optional<QPointF> position)
+{
+    // A name stays while the pointer stays near where it was given; it is
+    // asked for afresh once the pointer rests again.
+    constexpr double Stay = 3.0;
+    if (!NamedAt)
+        return;
+    if (position) {
+        const QPointF moved = *position - *NamedAt;
+        if (std::hypot(moved.x(), moved.y()) <= Stay)
+            return;
+    }
+    NamedAt.reset();
+    QToolTip::hideText();
+}
+
+void ViewCommands::ShowAbout()
+{
+    QMessageBox::about(&Parts.window, QStringLiteral("Über MarloQuent"),
+                       QStringLiteral("<h3>MarloQuent %1</h3><p>%2.</p><p>Lizenz: %3</p>")
+                           .arg(QLatin1String(Release::Version), QString::fromUtf8(Release::Summary),
+                                QLatin1String(Release::Licence)));
+}
+
+void ViewCommands::EditMarking()
+{
+    Parts.panel.EditMarking();
 }
 
 void ViewCommands::ResetView()

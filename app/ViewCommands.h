@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ViewControls.h"
+#include "ViewComponent.h"
 #include "ViewInput.h"
 
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -17,6 +19,7 @@ class QMenu;
 class QWidget;
 class QWindow;
 class SceneHost;
+class TFrameSteuerung;
 struct WheelConfig;
 
 // What the view's commands act on and answer to.
@@ -28,6 +31,9 @@ struct ViewParts {
     QWidget& viewWidget;  // holds the keyboard focus for the view
     QWindow& view;        // the view's own window, where the pointer is
     const std::array<float, 16>& startRotation;  // captured once the view has its GL
+    TFrameSteuerung& panel;  // where a part is highlighted and a marking typed
+    // The component the view shows at a point in logical pixels.
+    std::function<ViewComponent(QPointF)> componentAt;
 };
 
 // The view's commands: drags, wheel notches and keys from the view, the
@@ -45,6 +51,9 @@ public:
     void ViewStepped(ViewStep step, int times = 1) override;
     void ViewMenuRequested(const QPoint& globalPosition) override;
     void ViewPressed() override;
+    void ViewClicked(QPointF position) override;
+    void ViewPointerRested(QPointF position) override;
+    void ViewPointerMoved(std::optional<QPointF> position) override;
 
     PictureActions& Pictures() { return *PictureCommands; }
     // The start-up orientation and zoom again, the wheel as it is.
@@ -52,6 +61,8 @@ public:
     // The view's menu over the middle of the view, as the menu key opens it.
     void OpenMenu();
     void ShowHelp();
+    void ShowAbout();
+    void EditMarking();
     // Tells assistive technology which rim the view shows and what is
     // highlighted or measured; follows every rebuild.
     void DescribeView();
@@ -68,4 +79,6 @@ private:
     std::unique_ptr<PictureActions> PictureCommands;
     std::vector<std::pair<QAction*, ViewControl::Group>> MenuEntries;
     QMenu* ContextMenu = nullptr;
+    // Where the pointer rested when the view last named what lies there.
+    std::optional<QPointF> NamedAt;
 };

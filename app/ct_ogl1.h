@@ -40,6 +40,10 @@ public:
     // The orientation captured from GL at start-up.
     const std::array<float, 16>& StartRotation() const { return StartRotMatrix; }
 
+    // The component the view shows at a point in logical pixels from its
+    // top-left corner.
+    ViewComponent ComponentAt(QPointF point);
+
     QImage GrabFrame() override;
     QSize ViewPixelSize() const override;
     int LargestPrintWidth() override;

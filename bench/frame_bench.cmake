@@ -14,7 +14,8 @@ add_executable(bare_window ${CMAKE_CURRENT_LIST_DIR}/bare_window.cpp ${CMAKE_CUR
   ${CMAKE_CURRENT_LIST_DIR}/BareWindow.cpp ${CMAKE_CURRENT_LIST_DIR}/BareView.cpp)
 target_link_libraries(bare_window PRIVATE Qt6::Widgets OpenGL::GL)
 target_include_directories(startup_probe PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
-target_include_directories(bare_window PRIVATE ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/panel)
+target_include_directories(bare_window PRIVATE ${PROJECT_SOURCE_DIR}/tests/support ${PROJECT_SOURCE_DIR}/panel
+  ${PROJECT_SOURCE_DIR}/config)
 add_dependencies(frame_bench startup_probe bare_window)
 
 add_executable(drag_bench ${CMAKE_CURRENT_LIST_DIR}/drag_bench.cpp)

@@ -1,7 +1,9 @@
 // Frame costs of the viewer at an 800 x 600 client, or the size given with
 // --size WxH: a bare frame (clear and swap), a frame replaying the wheel list,
 // a rebuild command (build then frame) and the picture at print size (3840
-// pixels wide, drawn off screen and written as PNG). Before them, the
+// pixels wide, drawn off screen and written as PNG), and the pick of what lies
+// under the pointer in each style, where it finds nothing (the most work for
+// outlines and points) and on the rim. Before them, the
 // start-up figure: the program's start to its first complete picture against
 // a bare window of the same shape, in separate processes (--startup-runs N of
 // each, 40 without it, 0 to leave it out). Run under Xvfb, or
@@ -13,6 +15,8 @@
 #include "BenchWindow.h"
 #include "PictureFile.h"
 #include "StartupComparison.h"
+#include "WheelRules.h"
+#include "GLView.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
@@ -53,6 +57,20 @@ int main(int argc, char** argv)
         box.BuildWheelList();
         box.RenderScene();
     });
+    // The background at the view's corner; the rim's flange left of the centre.
+    const QPointF corner(2.5, 2.5);
+    const QPointF rim(box.View()->width() * 0.18, box.View()->height() * 0.5);
+    struct Pick {
+        const char* what;
+        QPointF at;
+        double ms = 0.0;
+    };
+    Pick picks[] = {{"pick, filled, on the rim", rim}, {"pick, outlines, nothing there", corner},
+                    {"pick, points, nothing there", corner}};
+    for (Pick& pick : picks) {
+        pick.ms = MedianMilliseconds(Runs, [&] { box.ComponentAt(pick.at); });
+        CyclePolygonStyle(box.Config());
+    }
     constexpr int PrintRuns = 5;
     QTemporaryDir folder;
     QImage print;
@@ -65,6 +83,8 @@ int main(int argc, char** argv)
     PrintFigure("bare frame (clear, swap)", bare, bare);
     PrintFigure("RenderScene replaying the wheel list", replay, bare);
     PrintFigure("rebuild command (BuildWheelList, frame)", rebuild, bare);
+    for (const Pick& pick : picks)
+        std::printf("%-44s %9.3f ms  (%.2f x the replayed frame)\n", pick.what, pick.ms, pick.ms / replay);
     std::printf("%-44s %9.3f ms  (%d x %d, median of %d)\n", "print size: drawn off screen, read back", printDraw,
                 print.width(), print.height(), PrintRuns);
     std::printf("%-44s %9.3f ms\n", "print size: written as PNG", printWrite);

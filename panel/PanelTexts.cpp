@@ -1,6 +1,7 @@
 #include "PanelTexts.h"
 
 #include "RimMarking.h"
+#include "WheelConfig.h"
 
 namespace {
 
@@ -29,4 +30,36 @@ QString EinpresstiefeCaption(double millimetres, const QLocale& locale)
 QString RadbolzenCaption(int count)
 {
     return QStringLiteral("Radbolzen: ") + QString::number(count);
+}
+
+QString PartCaption(ViewComponent part)
+{
+    switch (part) {
+    case ViewComponent::Felgenhorn:
+        return QStringLiteral("1.1 Felgenhorn");
+    case ViewComponent::Felgenschulter:
+        return QStringLiteral("1.2 Felgenschulter");
+    case ViewComponent::Hump:
+        return QStringLiteral("1.3 Hump");
+    case ViewComponent::Felgenbett:
+        return QStringLiteral("1.4 Felgenbett");
+    case ViewComponent::Radscheibe:
+        return QStringLiteral("2. Radscheibe");
+    default:
+        return {};
+    }
+}
+
+QString ComponentCaption(ViewComponent component, const WheelConfig& c, const QLocale& locale)
+{
+    switch (component) {
+    case ViewComponent::Maulweite:
+        return QStringLiteral("Maulweite ") + Figure(c.Maulweite, locale) + QStringLiteral("\"");
+    case ViewComponent::Einpresstiefe:
+        return QStringLiteral("Einpresstiefe ") + Figure(c.Einpresstiefe, locale) + QStringLiteral(" mm");
+    case ViewComponent::Durchmesser:
+        return QStringLiteral("Durchmesser ") + Figure(c.Durchmesser, locale) + QStringLiteral("\"");
+    default:
+        return PartCaption(component);
+    }
 }

@@ -1,6 +1,9 @@
 #include "Unit1.h"
 
+#include "MarkingField.h"
+#include "MarkingReader.h"
 #include "PanelFonts.h"
+#include "PanelTexts.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
 #include "TShape.h"
@@ -69,6 +72,11 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     CreateLabels();
     CreateSpeedButtons();
     CreatePushButtons();
+
+    Marking = new MarkingField(*lblFelgenbezeichnung);
+    Marking->setStyle(ButtonStyle);
+    setTabOrder(TabChain.back(), Marking);
+    connect(Marking, &MarkingField::MarkingEntered, this, &TFrameSteuerung::ApplyMarking);
 }
 
 void TFrameSteuerung::CreateShapes()
@@ -119,11 +127,11 @@ void TFrameSteuerung::CreateLabels()
         {&TFrameSteuerung::lblLochkreise, "lblLochkreise", {16, 264, 75, 16}, QStringLiteral("Radbolzen: 4"),
          Kind::Value},
         {nullptr, "lblFelgenschuessel", {16, 336, 108, 16}, QStringLiteral("1. Felgenschüssel"), Kind::Component},
-        {nullptr, "lblFelgenhorn", {32, 360, 88, 16}, QStringLiteral("1.1 Felgenhorn"), Kind::Component},
-        {nullptr, "lblFelgenschulter", {32, 384, 108, 16}, QStringLiteral("1.2 Felgenschulter"), Kind::Component},
-        {nullptr, "lblHump", {32, 408, 56, 16}, QStringLiteral("1.3 Hump"), Kind::Component},
-        {nullptr, "lblFelgenbett", {32, 432, 84, 16}, QStringLiteral("1.4 Felgenbett"), Kind::Component},
-        {nullptr, "lblRadscheibe", {16, 456, 87, 16}, QStringLiteral("2. Radscheibe"), Kind::Component},
+        {nullptr, "lblFelgenhorn", {32, 360, 88, 16}, PartCaption(ViewComponent::Felgenhorn), Kind::Component},
+        {nullptr, "lblFelgenschulter", {32, 384, 108, 16}, PartCaption(ViewComponent::Felgenschulter), Kind::Component},
+        {nullptr, "lblHump", {32, 408, 56, 16}, PartCaption(ViewComponent::Hump), Kind::Component},
+        {nullptr, "lblFelgenbett", {32, 432, 84, 16}, PartCaption(ViewComponent::Felgenbett), Kind::Component},
+        {nullptr, "lblRadscheibe", {16, 456, 87, 16}, PartCaption(ViewComponent::Radscheibe), Kind::Component},
         {nullptr, "Label7", {7, 496, 185, 25}, QStringLiteral("Felgenbezeichnung"), Kind::Section},
         {&TFrameSteuerung::lblFelgenbezeichnung, "lblFelgenbezeichnung", {7, 527, 185, 20},
          QStringLiteral("6J x 15 H2 ET34"), Kind::Marking},
@@ -301,7 +309,7 @@ QWidget* TFrameSteuerung::FirstInTabOrder() const
 
 QWidget* TFrameSteuerung::LastInTabOrder() const
 {
-    return TabChain.back();
+    return Marking;
 }
 
 bool TFrameSteuerung::eventFilter(QObject* watched, QEvent* event)
@@ -329,8 +337,10 @@ void TFrameSteuerung::SetLabelCaption(QLabel* label, const QString& caption)
 
 void TFrameSteuerung::ShowMarking()
 {
-    const std::string marking = RimMarking(Config, QLocale().decimalPoint().toStdString());
-    lblFelgenbezeichnung->setText(QString::fromStdString(marking));
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const QString marking = QString::fromStdString(RimMarking(Config, separator));
+    lblFelgenbezeichnung->setText(marking);
+    Marking->ShowRim(marking, QString::fromStdString(ExplainRimMarking(Config, separator)));
 }
 
 void TFrameSteuerung::Rebuild()

@@ -1,5 +1,7 @@
 #include "Unit1.h"
 
+#include "MarkingField.h"
+#include "MarkingReader.h"
 #include "PanelTexts.h"
 #include "SceneHost.h"
 #include "WheelConfig.h"
@@ -183,4 +185,57 @@ void TFrameSteuerung::btnColorRadschuesselClick()
 {
     TogglePartHighlight(Config, RimPart::Radschuessel);
     Rebuild();
+}
+
+void TFrameSteuerung::HighlightComponent(ViewComponent component)
+{
+    switch (component) {
+    case ViewComponent::Felgenhorn:
+        return btnColorFelgenhornClick();
+    case ViewComponent::Felgenschulter:
+        return btnColorFelgenschulterClick();
+    case ViewComponent::Hump:
+        return btnColorHumpClick();
+    case ViewComponent::Felgenbett:
+        return btnColorFelgenbettClick();
+    case ViewComponent::Radscheibe:
+        return btnColorRadschuesselClick();
+    default:
+        return;
+    }
+}
+
+void TFrameSteuerung::EditMarking()
+{
+    Marking->setFocus(Qt::ShortcutFocusReason);
+    Marking->selectAll();
+}
+
+void TFrameSteuerung::ApplyMarking(const QString& marking)
+{
+    const MarkingReading reading =
+        ReadRimMarking(marking.toStdString(), Config, QLocale().decimalPoint().toStdString());
+    if (!reading.rim) {
+        Marking->ShowProblem(QString::fromStdString(reading.message));
+        return;
+    }
+    Marking->ShowProblem({});
+    SetRim(*reading.rim);
+}
+
+void TFrameSteuerung::SetRim(const MarkedRim& rim)
+{
+    ApplyMarkedRim(Config, rim);
+    ShowConfig();
+    Rebuild();
+}
+
+void TFrameSteuerung::ShowConfig()
+{
+    ShowMarking();
+    const QLocale locale;
+    SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, locale));
+    SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, locale));
+    SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, locale));
+    SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ViewComponent.h"
+
 #include <QWidget>
 
 #include <vector>
 
+class MarkingField;
 class QLabel;
 class QPushButton;
 class QStyle;
+struct MarkedRim;
 struct WheelConfig;
 class SceneHost;
 
@@ -24,9 +28,23 @@ public:
     // The panel's fixed width; the view takes the rest of the window.
     static constexpr int PanelWidth = 200;
 
-    // The ends of the push buttons' tab order, for the window to continue it.
+    // The ends of the panel's tab order, for the window to continue it.
     QWidget* FirstInTabOrder() const;
     QWidget* LastInTabOrder() const;
+
+    // A part of the wheel highlighted, or no longer, as its "?" button does
+    // it; anything else changes nothing.
+    void HighlightComponent(ViewComponent component);
+    // The focus to the marking, all of it selected, for a new one to be typed.
+    void EditMarking();
+    // A typed marking: its rim as one command, with one rebuild and frame and
+    // every label rewritten; or, where it cannot be read or set, the reason
+    // beside the field and nothing changed.
+    void ApplyMarking(const QString& marking);
+    // The rim given, as a marking that was read gives it.
+    void SetRim(const MarkedRim& rim);
+    // The marking of the configuration, in its box and field.
+    void ShowMarking();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,7 +54,7 @@ private:
     void CreateLabels();
     void CreateSpeedButtons();
     void CreatePushButtons();
-    void ShowMarking();
+    void ShowConfig();
 
     void Rebuild();
     void Frame();
@@ -78,6 +96,7 @@ private:
     QLabel* lblEinpresstiefe = nullptr;
     QLabel* lblLochkreise = nullptr;
     QLabel* lblFelgenbezeichnung = nullptr;
+    MarkingField* Marking = nullptr;
     QPushButton* btnSchnitt = nullptr;
     std::vector<QPushButton*> TabChain;
     QStyle* ButtonStyle = nullptr;  // the panel's own, drawn in its light design

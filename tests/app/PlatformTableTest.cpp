@@ -81,6 +81,16 @@ TEST(PlatformTable, WithoutADisplayEveryPlatformNamesTheCauseAndEnds)
         ExpectRefusal(r);
 }
 
+TEST(PlatformTable, UsageAndVersionNeedNoDisplay)
+{
+    for (const auto& [option, answer] : {std::pair{"--help", "Aufruf: marloquent"}, {"--version", "MarloQuent "}}) {
+        ProgramRun run(Program, Session({}), {option});
+        ASSERT_TRUE(run.WaitForExit(FewSeconds)) << option;
+        EXPECT_EQ(run.ExitCode(), 0) << option << "\n" << run.Output();
+        EXPECT_EQ(run.Output().rfind(answer, 0), 0u) << option << "\n" << run.Output();
+    }
+}
+
 TEST(PlatformTable, AColourMappedXScreenHasNoGLAndGetsNoDialogThatCouldNotPaint)
 {
     PrivateXServer server(8);

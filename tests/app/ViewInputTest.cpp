@@ -15,11 +15,13 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -93,7 +95,8 @@ protected:
 
     void FocusView()
     {
-        QTest::mouseClick(View(), Qt::LeftButton, {}, Centre());
+        // A corner shows the background, where a click changes nothing.
+        QTest::mouseClick(View(), Qt::LeftButton, {}, QPoint(3, 3));
         QCoreApplication::processEvents();
         ASSERT_TRUE(box->ViewWidget()->hasFocus());
     }
@@ -264,6 +267,8 @@ TEST_F(ViewInput, TabLeadsBetweenTheViewAndThePanelAndEnterPressesTheFocusedButt
     EXPECT_EQ(QApplication::focusWidget(), view);
     Key(Qt::Key_Backtab, Qt::ShiftModifier);
     ASSERT_EQ(QApplication::focusWidget(), box->Panel()->LastInTabOrder());
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), QStringLiteral("Felgenbezeichnung"));
+    Key(Qt::Key_Backtab, Qt::ShiftModifier);
 
     // The last button highlights the wheel disc: Enter on the main keys and
     // on the keypad presses it once a press, as Space does.
@@ -290,7 +295,7 @@ TEST_F(ViewInput, TheMenuKeyAndF1ShowTheViewsMenuAndTheControls)
             entries << action->text();
     EXPECT_EQ(entries.join(QLatin1Char('|')).toStdString(),
               "Bild speichern …|Bild kopieren|Bild in Druckgröße speichern …|vergrößern|verkleinern|"
-              "Ansicht zurücksetzen|Bedienung …");
+              "Ansicht zurücksetzen|Felgenbezeichnung eingeben|Bedienung …|Über MarloQuent …");
     menu->hide();
 
     const DialogCounter dialogs;
@@ -299,7 +304,7 @@ TEST_F(ViewInput, TheMenuKeyAndF1ShowTheViewsMenuAndTheControls)
     const QString help = dialogs.MessageTexts().constFirst();
     // Qt's own key names, in German.
     for (const char* control : {"Ziehen mit der linken Taste", "Mausrad", "Hoch", "Pos1", "Strg+S", "Strg+C",
-                                "Umschalt+Tab", "Leertaste"})
+                                "Umschalt+Tab", "Leertaste", "Strg+L", "Klick auf das Bauteil"})
         EXPECT_TRUE(help.contains(QString::fromUtf8(control))) << control;
 }
 
@@ -327,6 +332,97 @@ TEST_F(ViewInput, TheViewShowsItHasTheFocusAlongItsEdgesAndNowhereElse)
     EXPECT_TRUE(ImagesMatch(focused.copy(inside), unfocused.copy(inside), QStringLiteral("focus-frame-inside")));
     // The picture the program hands out has no frame.
     EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), unfocused, QStringLiteral("focus-frame-capture"), 1));
+}
+
+
+// What each "?" button shows, and the component the view should name there.
+struct ShownComponent {
+    const char* button;
+    ViewComponent component;
+};
+const ShownComponent kShownComponents[] = {
+    {"btnColorFelgenhorn", ViewComponent::Felgenhorn},   {"btnColorFelgenschulter", ViewComponent::Felgenschulter},
+    {"btnColorHump", ViewComponent::Hump},               {"btnColorFelgenbett", ViewComponent::Felgenbett},
+    {"btnColorRadschuessel", ViewComponent::Radscheibe}, {"btnShowMaulweite", ViewComponent::Maulweite},
+    {"btnShowEinpresstiefe", ViewComponent::Einpresstiefe}, {"btnShowDurchmesser", ViewComponent::Durchmesser},
+};
+
+void ClickButton(TOpenGL_box& box, const char* button)
+{
+    QTest::mouseClick(box.Panel()->findChild<QAbstractButton*>(QLatin1String(button)), Qt::LeftButton);
+}
+
+// Switches the button's component on and gives a pixel that it colours, away
+// from its edges when it is filled, as a point in the view's logical pixels.
+std::optional<QPointF> PointOf(TOpenGL_box& box, const char* button, int margin)
+{
+    const QImage off = CaptureFrame(box);
+    ClickButton(box, button);
+    const QImage on = CaptureFrame(box);
+    const std::vector<QPoint> pixels = ChangedPixels(off, on, 40, margin);
+    if (pixels.empty())
+        return std::nullopt;
+    const QPoint p = pixels[pixels.size() / 2];
+    return (QPointF(p) + QPointF(0.5, 0.5)) / box.View()->devicePixelRatio();
+}
+
+TEST_F(ViewInput, TheViewNamesThePartItDrawsAtAPointInEveryStyleAndInTheHalfSection)
+{
+    const struct {
+        const char* what;
+        std::vector<const char*> clicks;
+        int margin;
+    } views[] = {{"filled", {}, 2}, {"outlines", {"btnStyle"}, 0}, {"points", {"btnStyle", "btnStyle"}, 0},
+                 {"half section", {"btnSchnitt"}, 2}};
+    for (const auto& view : views) {
+        ASSERT_NO_FATAL_FAILURE(SetUp());
+        for (const char* button : view.clicks)
+            ClickButton(*box, button);
+        for (const ShownComponent& shown : kShownComponents) {
+            const std::optional<QPointF> at = PointOf(*box, shown.button, view.margin);
+            ASSERT_TRUE(at) << view.what << ": " << shown.button << " coloured nothing";
+            EXPECT_EQ(box->ComponentAt(*at), shown.component) << view.what << ": " << shown.button;
+            ClickButton(*box, shown.button);
+        }
+        EXPECT_EQ(box->ComponentAt({2.5, 2.5}), ViewComponent::None) << view.what;
+    }
+}
+
+TEST_F(ViewInput, AClickOnAPartIsItsButtonADragFromItOnlyTurnsAndAtRestItIsNamed)
+{
+    const std::optional<QPointF> at = PointOf(*box, "btnColorFelgenhorn", 2);
+    ASSERT_TRUE(at);
+    ClickButton(*box, "btnColorFelgenhorn");
+    FocusView();
+    const QPoint point = at->toPoint();
+    const auto click = [&](QPoint where) {
+        return FramesOf([&] {
+            Mouse(QEvent::MouseButtonPress, where, Qt::LeftButton);
+            Mouse(QEvent::MouseButtonRelease, where, Qt::LeftButton);
+        });
+    };
+    EXPECT_EQ(click(point), 1);
+    const WheelConfig clicked = box->Config();
+    const QImage clickedFrame = CaptureFrame(*box);
+    EXPECT_EQ(click(point), 1);
+    EXPECT_FALSE(box->Config().ColorFelgenhorn) << "a second click leaves the highlight on";
+    ClickButton(*box, "btnColorFelgenhorn");
+    FocusView();
+    EXPECT_EQ(ChangedGroups(clicked, box->Config()) & ~kFrameState, 0u);
+    EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), clickedFrame, QStringLiteral("click-against-button")));
+
+    const WheelConfig before = box->Config();
+    Drag({point - Centre(), point - Centre() + QPoint(2, 1), point - Centre() + QPoint(40, 0)}, true);
+    EXPECT_EQ(box->Config().ColorFelgenhorn, before.ColorFelgenhorn) << "the drag highlighted";
+    EXPECT_NE(box->Config().RotMatrix, before.RotMatrix) << "the drag turned nothing";
+    EXPECT_EQ(click({3, 3}), 0) << "a click on the background drew";
+
+    // At rest over a part the view names it, and over the background nothing.
+    QTest::mouseMove(View(), (PointOf(*box, "btnShowDurchmesser", 2)).value_or(QPointF()).toPoint());
+    EXPECT_TRUE(ServeUntil([] { return QToolTip::isVisible(); }));
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("Durchmesser 15\""));
+    QTest::mouseMove(View(), QPoint(3, 3));
+    EXPECT_TRUE(ServeUntil([] { return !QToolTip::isVisible(); }));
 }
 
 }  // namespace

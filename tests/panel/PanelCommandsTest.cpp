@@ -9,6 +9,8 @@
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QStringList>
 
 #include <array>
@@ -318,4 +320,44 @@ TEST_F(PanelCommands, MarkingAndTheViewsDescriptionFollowTheCommandsThatChangeTh
     // A view command changes neither.
     Click("SpeedButton4");
     EXPECT_EQ(LabelText("lblFelgenbezeichnung"), QStringLiteral("6,5J - 14 H ET33"));
+}
+
+TEST_F(PanelCommands, ATypedMarkingSetsItsRimAsOneCommandOrSaysWhyItCannot)
+{
+    DefaultLocaleScope locale(German);
+    auto* field = box->Panel()->findChild<QLineEdit*>(QStringLiteral("edtFelgenbezeichnung"));
+    ASSERT_NE(field, nullptr);
+    ASSERT_TRUE(ActivateForKeys(*box));
+    QTest::keyClick(box.get(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_TRUE(ServeUntil([field] { return field->hasFocus(); }));
+    EXPECT_EQ(field->selectedText(), QStringLiteral("6J x 15 H2 ET34"));
+    const auto enter = [&](const char* typed) {
+        return EffectOf([&] {
+            field->selectAll();
+            QTest::keyClicks(field, QString::fromUtf8(typed));
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+    };
+    const ClickEffect applied = enter("7,5j-16 h et35");
+    EXPECT_EQ(applied.rebuilds, 1);
+    EXPECT_EQ(applied.frames, 1);
+    EXPECT_EQ(LabelText("lblMaulweiteText"), QStringLiteral("Maulweite: 7,5 \""));
+    EXPECT_EQ(LabelText("lblDurchmesser"), QStringLiteral("Durchmesser: 16 \""));
+    EXPECT_EQ(LabelText("lblEinpresstiefe"), QStringLiteral("Einpresstiefe: 35mm"));
+    EXPECT_EQ(LabelText("lblFelgenbezeichnung"), QStringLiteral("7,5J - 16 H ET35"));
+    EXPECT_EQ(field->text(), QStringLiteral("7,5J - 16 H ET35"));
+    EXPECT_TRUE(box->ViewWidget()->accessibleDescription().startsWith(QStringLiteral("Felge 7,5J - 16 H ET35 ")));
+
+    const WheelConfig before = box->Config();
+    const ClickEffect refused = enter("9J x 15");
+    EXPECT_EQ(refused.rebuilds + refused.frames, 0);
+    EXPECT_EQ(ChangedGroups(before, box->Config()), 0u);
+    const auto* problem = box->Panel()->findChild<QLabel*>(QStringLiteral("lblMarkingProblem"));
+    EXPECT_TRUE(problem->isVisible());
+    EXPECT_EQ(problem->text(), QStringLiteral("Maulweite 9 Zoll: möglich sind 4 bis 8 Zoll"));
+    // Escape puts the rim's marking back, and the message goes.
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(field->text(), QStringLiteral("7,5J - 16 H ET35"));
+    EXPECT_FALSE(problem->isVisible());
+    EXPECT_TRUE(field->toolTip().contains(QStringLiteral("7,5J: Maulweite 7,5 Zoll, Hornform J · -: Flachbett")));
 }

@@ -47,12 +47,17 @@ ClickEffect PanelWindowTest::Click(const char* name)
         ADD_FAILURE() << "no button " << name;
         return {-1, -1};
     }
+    return EffectOf([button] { QTest::mouseClick(button, Qt::LeftButton); });
+}
+
+ClickEffect PanelWindowTest::EffectOf(const std::function<void()>& action)
+{
     // Paints still queued from showing the window must not count.
     QCoreApplication::processEvents();
     QCoreApplication::processEvents();
     QSignalSpy builds(box.get(), &TOpenGL_box::WheelListBuilt);
     QSignalSpy frames(box.get(), &TOpenGL_box::FramePresented);
-    QTest::mouseClick(button, Qt::LeftButton);
+    action();
     return {static_cast<int>(builds.count()), static_cast<int>(frames.count())};
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 class QAbstractButton;
@@ -32,6 +33,8 @@ protected:
     QString LabelText(const char* name) const;
     // Clicks the named button with the mouse and counts what the click drew.
     ClickEffect Click(const char* name);
+    // Counts what the action drew.
+    ClickEffect EffectOf(const std::function<void()>& action);
     void ClickTimes(const char* name, int times);
 
     std::unique_ptr<TOpenGL_box> box;

@@ -1,0 +1,89 @@
+#include "CommandLine.h"
+
+#include "Release.h"
+#include "WheelConfig.h"
+
+#include <QCommandLineParser>
+#include <QLocale>
+
+namespace {
+
+// Exit status of a command line that cannot be followed.
+constexpr int UsageStatus = 2;
+
+QString Usage()
+{
+    return QStringLiteral(
+        "Aufruf: marloquent [FELGENBEZEICHNUNG]\n"
+        "\n"
+        "Zeigt die Bauformen einer Autofelge dreidimensional, ohne Angabe die Felge 6J x 15 H2 ET34.\n"
+        "\n"
+        "Die Felgenbezeichnung, in Anführungszeichen oder in Teilen:\n"
+        "  Maulweite in Zoll (4 bis 8, in halben Zoll) mit der Hornform J,\n"
+        "  x für ein Tiefbett oder - für ein Flachbett,\n"
+        "  Durchmesser in Zoll (13 bis 17),\n"
+        "  H2 für einen Hump auf beiden Seiten, H nur vorn, nichts für keinen,\n"
+        "  ET mit der Einpresstiefe in ganzen Millimetern; ohne ET bleibt sie bei 34 mm,\n"
+        "  so weit die Maulweite das zulässt.\n"
+        "\n"
+        "Optionen:\n"
+        "  -h, --help     diese Hilfe zeigen\n"
+        "  -v, --version  Programm und Version zeigen\n"
+        "\n"
+        "Beispiel:\n"
+        "  marloquent \"7J x 16 H2 ET40\"\n");
+}
+
+StartRequest Ending(int status, QString output, QString error = {})
+{
+    StartRequest request;
+    request.exitCode = status;
+    request.output = std::move(output);
+    request.error = std::move(error);
+    return request;
+}
+
+}  // namespace
+
+StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Hilfe"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Version"));
+    parser.addOption(help);
+    parser.addOption(version);
+    parser.addPositionalArgument(QStringLiteral("FELGENBEZEICHNUNG"), QStringLiteral("die Felge beim Start"));
+    const bool parsed = parser.parse(arguments);
+
+    if (parser.isSet(help))
+        return Ending(0, Usage());
+    if (parser.isSet(version))
+        return Ending(0, QStringLiteral("MarloQuent %1\n").arg(QLatin1String(Release::Version)));
+    if (!qtOptionsRemoved)
+        return {};
+    if (!parsed) {
+        const QStringList unknown = parser.unknownOptionNames();
+        // Qt gives the name without its dashes: one for a letter, two for a word.
+        const QString name = unknown.isEmpty() ? QString() : unknown.constFirst();
+        const QString dashes = name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        const QString named =
+            name.isEmpty() ? parser.errorText() : QStringLiteral("unbekannte Option „%1%2“").arg(dashes, name);
+        return Ending(UsageStatus, {},
+                      QStringLiteral("marloquent: %1; möglich sind --help, --version und eine "
+                                     "Felgenbezeichnung wie \"7J x 16 H2 ET40\"\n")
+                          .arg(named));
+    }
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty())
+        return {};
+    WheelConfig start;
+    SetInitialConfig(start);
+    const MarkingReading reading = ReadRimMarking(words.join(QLatin1Char(' ')).toStdString(), start,
+                                                  QLocale().decimalPoint().toStdString());
+    if (!reading.rim)
+        return Ending(UsageStatus, {},
+                      QStringLiteral("marloquent: %1\n").arg(QString::fromStdString(reading.message)));
+    StartRequest request;
+    request.rim = reading.rim;
+    return request;
+}

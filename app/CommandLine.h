@@ -1,0 +1,25 @@
+#pragma once
+
+#include "MarkingReader.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What the command line asks of a start: a rim, or an answer and an end.
+struct StartRequest {
+    // Set when the program ends here, with this status.
+    std::optional<int> exitCode;
+    QString output;  // for standard output: the usage or the version
+    QString error;   // one line for standard error, naming what was refused
+    // The rim to start with instead of the start rim.
+    std::optional<MarkedRim> rim;
+};
+
+// Reads "marloquent [MARKING]" and its options. The marking may come as one
+// argument or as several, which are read joined by blanks. Before the
+// application object has taken Qt's own options out, only --help and
+// --version are answered; afterwards everything is, and an unknown option or
+// a marking that cannot be read or set ends the start with status 2.
+StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved);
