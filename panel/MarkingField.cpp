@@ -88,7 +88,18 @@ void MarkingField::keyPressEvent(QKeyEvent* event)
 void MarkingField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    SelectOnRelease = event->reason() == Qt::MouseFocusReason;
     update();
+}
+
+void MarkingField::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    // The click that comes into the field takes the whole marking, to be
+    // typed over, as Tab and Ctrl+L do; a drag keeps what it selected.
+    if (SelectOnRelease && !hasSelectedText())
+        selectAll();
+    SelectOnRelease = false;
 }
 
 void MarkingField::focusOutEvent(QFocusEvent* event)

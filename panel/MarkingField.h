@@ -30,11 +30,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void PutBack();
 
     QString Shown;
+    bool SelectOnRelease = false;
     QLabel* ProblemLabel = nullptr;
 };
