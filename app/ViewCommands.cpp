@@ -2,11 +2,11 @@
 
 #include "PanelTexts.h"
 #include "PictureActions.h"
-#include "Release.h"
-#include "Unit1.h"
 #include "QtTexts.h"
+#include "Release.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
+#include "Unit1.h"
 #include "ViewControls.h"
 #include "WheelRules.h"
 
