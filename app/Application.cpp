@@ -106,6 +106,12 @@ int RunMarloQuent(int argc, char** argv)
     TOpenGL_box box;
     if (request.rim)
         box.Panel()->SetRim(*request.rim);
+    if (request.reference) {
+        WheelConfig reference;
+        SetInitialConfig(reference);
+        ApplyMarkedRim(reference, *request.reference);
+        box.KeepReference(reference);
+    }
     // The view gets its GL once it is on screen.
     box.show();
     if (!box.HasGLContext()) {

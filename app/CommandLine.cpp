@@ -14,7 +14,7 @@ constexpr int UsageStatus = 2;
 QString Usage()
 {
     return QStringLiteral(
-        "Aufruf: marloquent [FELGENBEZEICHNUNG]\n"
+        "Aufruf: marloquent [FELGENBEZEICHNUNG] [--compare FELGENBEZEICHNUNG]\n"
         "\n"
         "Zeigt die Bauformen einer Autofelge dreidimensional, ohne Angabe die Felge 6J x 15 H2 ET34.\n"
         "\n"
@@ -27,11 +27,14 @@ QString Usage()
         "  so weit die Maulweite das zulässt.\n"
         "\n"
         "Optionen:\n"
-        "  -h, --help     diese Hilfe zeigen\n"
-        "  -v, --version  Programm und Version zeigen\n"
+        "  --compare FELGENBEZEICHNUNG  diese Felge als Vergleich zeigen, mit den\n"
+        "                               Unterschieden in Millimetern\n"
+        "  -h, --help                   diese Hilfe zeigen\n"
+        "  -v, --version                Programm und Version zeigen\n"
         "\n"
-        "Beispiel:\n"
-        "  marloquent \"7J x 16 H2 ET40\"\n");
+        "Beispiele:\n"
+        "  marloquent \"7J x 16 H2 ET40\"\n"
+        "  marloquent \"7J x 16 H2 ET40\" --compare \"6J x 15 H2 ET34\"\n");
 }
 
 StartRequest Ending(int status, QString output, QString error = {})
@@ -50,8 +53,11 @@ StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Hilfe"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Version"));
+    const QCommandLineOption compare(QStringLiteral("compare"), QStringLiteral("Vergleich"),
+                                     QStringLiteral("FELGENBEZEICHNUNG"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(compare);
     parser.addPositionalArgument(QStringLiteral("FELGENBEZEICHNUNG"), QStringLiteral("die Felge beim Start"));
     const bool parsed = parser.parse(arguments);
 
@@ -69,21 +75,28 @@ StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved
         const QString named =
             name.isEmpty() ? parser.errorText() : QStringLiteral("unbekannte Option „%1%2“").arg(dashes, name);
         return Ending(UsageStatus, {},
-                      QStringLiteral("marloquent: %1; möglich sind --help, --version und eine "
+                      QStringLiteral("marloquent: %1; möglich sind --help, --version, --compare und eine "
                                      "Felgenbezeichnung wie \"7J x 16 H2 ET40\"\n")
                           .arg(named));
     }
-    const QStringList words = parser.positionalArguments();
-    if (words.isEmpty())
-        return {};
+    // Each marking is read against the start rim, whose offset stays where
+    // one gives none.
     WheelConfig start;
     SetInitialConfig(start);
-    const MarkingReading reading = ReadRimMarking(words.join(QLatin1Char(' ')).toStdString(), start,
-                                                  QLocale().decimalPoint().toStdString());
-    if (!reading.rim)
-        return Ending(UsageStatus, {},
-                      QStringLiteral("marloquent: %1\n").arg(QString::fromStdString(reading.message)));
     StartRequest request;
-    request.rim = reading.rim;
+    const auto read = [&](const QString& text, const QString& option, std::optional<MarkedRim>& rim) {
+        const MarkingReading reading =
+            ReadRimMarking(text.toStdString(), start, QLocale().decimalPoint().toStdString());
+        if (!reading.rim)
+            request = Ending(UsageStatus, {},
+                             QStringLiteral("marloquent: %1%2\n").arg(option, QString::fromStdString(reading.message)));
+        rim = reading.rim;
+        return reading.rim.has_value();
+    };
+    const QStringList words = parser.positionalArguments();
+    if (!words.isEmpty() && !read(words.join(QLatin1Char(' ')), {}, request.rim))
+        return request;
+    if (parser.isSet(compare) && !read(parser.value(compare), QStringLiteral("--compare: "), request.reference))
+        return request;
     return request;
 }

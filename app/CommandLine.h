@@ -15,9 +15,11 @@ struct StartRequest {
     QString error;   // one line for standard error, naming what was refused
     // The rim to start with instead of the start rim.
     std::optional<MarkedRim> rim;
+    // The rim to compare it with from the start: --compare MARKING.
+    std::optional<MarkedRim> reference;
 };
 
-// Reads "marloquent [MARKING]" and its options. The marking may come as one
+// Reads "marloquent [MARKING] [--compare MARKING]" and its options. The marking may come as one
 // argument or as several, which are read joined by blanks. Before the
 // application object has taken Qt's own options out, only --help and
 // --version are answered; afterwards everything is, and an unknown option or

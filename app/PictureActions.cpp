@@ -130,7 +130,10 @@ QString PictureActions::AskForPath(const QString& title, const QString& name)
 void PictureActions::Write(const QImage& picture, const QString& path, const QString& title)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString cause = WritePicture(picture, path, Marking());
+    const WheelConfig* reference = Source.Reference();
+    const QString cause = WritePicture(
+        picture, path, Marking(),
+        reference ? QString::fromStdString(RimMarking(*reference, QLocale().decimalPoint().toStdString())) : QString());
     QApplication::restoreOverrideCursor();
     const QString folder = QFileInfo(path).absolutePath();
     if (cause.isEmpty()) {

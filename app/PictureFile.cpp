@@ -56,7 +56,7 @@ const char* PictureFormatFor(const QString& path)
     return nullptr;
 }
 
-QString WritePicture(const QImage& picture, const QString& path, const QString& marking)
+QString WritePicture(const QImage& picture, const QString& path, const QString& marking, const QString& reference)
 {
     const char* format = PictureFormatFor(path);
     if (!format)
@@ -68,6 +68,8 @@ QString WritePicture(const QImage& picture, const QString& path, const QString& 
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setText(QStringLiteral("Title"), marking);
+    if (!reference.isEmpty())
+        writer.setText(QStringLiteral("Description"), QStringLiteral("Verglichen mit ") + reference);
     writer.setText(QStringLiteral("Software"), ProgramName());
     if (!writer.write(picture))
         return QStringLiteral("das Bild ließ sich nicht als %1 schreiben (%2)")

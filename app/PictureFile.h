@@ -13,6 +13,8 @@ const char* PictureFormatFor(const QString& path);
 
 // Writes the picture in the format its name asks for, whole or not at all: a
 // failure leaves no file behind and an existing file as it was. The file
-// carries the rim's marking as its title and the program's name. Returns the
+// carries the rim's marking as its title, the marking of a rim it is compared
+// with, if any, as its description, and the program's name. Returns the
 // cause of a failure in German words, empty on success.
-QString WritePicture(const QImage& picture, const QString& path, const QString& marking);
+QString WritePicture(const QImage& picture, const QString& path, const QString& marking,
+                     const QString& reference = {});

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QSize>
 
+struct WheelConfig;
+
 // Where the pictures to keep come from: the view's frames, as shown or drawn
 // larger for print.
 class PictureSource {
@@ -20,4 +22,6 @@ public:
     // the same framing and list, drawn off screen. Null when the GL cannot
     // hold it.
     virtual QImage DrawPrintFrame(int width) = 0;
+    // The rim the pictures show beside the current one; null without one.
+    virtual const WheelConfig* Reference() const = 0;
 };

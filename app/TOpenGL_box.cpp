@@ -4,6 +4,7 @@
 #include "GLBinding.h"
 #include "GLView.h"
 #include "Unit1.h"
+#include "RimComparison.h"
 #include "ViewCommands.h"
 #include "WheelList.h"
 
@@ -51,9 +52,15 @@ TOpenGL_box::TOpenGL_box()
     setTabOrder(ViewContainer, FrameSteuerung1->FirstInTabOrder());
     ViewContainer->setAccessibleName(QStringLiteral("Ansicht der Felge"));
     Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix,
-                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }});
+                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }, *this});
     GLWindow->SetInput(Commands);
-    connect(this, &TOpenGL_box::WheelListBuilt, Commands, &ViewCommands::DescribeView);
+    // The differences to the reference follow every change of either rim.
+    const auto compared = [this] {
+        FrameSteuerung1->ShowComparison(Reference());
+        Commands->DescribeView();
+    };
+    connect(this, &TOpenGL_box::WheelListBuilt, this, compared);
+    connect(this, &TOpenGL_box::ReferenceChanged, this, compared);
     // The view goes on screen only once its pixel format is set.
     ViewContainer->hide();
 
@@ -106,6 +113,8 @@ void TOpenGL_box::FormCreateGL()
     // handler would set is put in place here.
     SetViewport();
     BuildWheelList();
+    if (ReferenceRim)
+        BuildReferenceList();
     // A frame the window cannot present yet would be drawn for nothing: the
     // first expose draws it again, and that frame is the first seen.
     if (CanPresent(GLWindow))
@@ -252,8 +261,40 @@ QImage TOpenGL_box::DrawPrintFrame(int width)
     return Renderer->DrawPrintFrame(Wheel, width);
 }
 
+void TOpenGL_box::KeepReference(const WheelConfig& rim)
+{
+    if (ReferenceRim)
+        Renderer->DeleteList(*ReferenceRim);
+    ReferenceRim = ReferenceOf(rim);
+    if (HasGLContext())
+        BuildReferenceList();
+    emit ReferenceChanged();
+    RenderScene();
+}
+
+void TOpenGL_box::DropReference()
+{
+    if (!ReferenceRim)
+        return;
+    Renderer->DeleteList(*ReferenceRim);
+    ReferenceRim.reset();
+    Renderer->SetReference({});
+    emit ReferenceChanged();
+    RenderScene();
+}
+
+void TOpenGL_box::BuildReferenceList()
+{
+    // Built once, through the code that builds the wheel, and replayed by
+    // every frame.
+    Renderer->Record([this] { ::BuildWheelList(*ReferenceRim); });
+    Renderer->SetReference({ReferenceRim->WheelList, ReferenceRim->Einpresstiefe});
+}
+
 void TOpenGL_box::FormDestroy()
 {
+    if (ReferenceRim)
+        Renderer->DeleteList(*ReferenceRim);
     Renderer->DeleteList(Wheel);
     Renderer->Release();
 }

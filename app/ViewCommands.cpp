@@ -1,9 +1,11 @@
 #include "ViewCommands.h"
 
+#include "ComparisonHost.h"
 #include "PanelTexts.h"
 #include "PictureActions.h"
 #include "QtTexts.h"
 #include "Release.h"
+#include "RimComparison.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
 #include "Unit1.h"
@@ -157,6 +159,16 @@ void ViewCommands::ShowAbout()
                                 QLatin1String(Release::Licence)));
 }
 
+void ViewCommands::KeepReference()
+{
+    Parts.comparison.KeepReference(Parts.config);
+}
+
+void ViewCommands::DropReference()
+{
+    Parts.comparison.DropReference();
+}
+
 void ViewCommands::EditMarking()
 {
     Parts.panel.EditMarking();
@@ -170,6 +182,9 @@ void ViewCommands::ResetView()
 
 void ViewCommands::DescribeView()
 {
-    const std::string text = ViewDescription(Parts.config, QLocale().decimalPoint().toStdString());
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    std::string text = ViewDescription(Parts.config, separator);
+    if (const WheelConfig* reference = Parts.comparison.Reference())
+        text += " " + ComparisonDescription(Parts.config, *reference, separator);
     Parts.viewWidget.setAccessibleDescription(QString::fromStdString(text));
 }

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class ComparisonHost;
 class PictureActions;
 class PictureSource;
 class QAction;
@@ -34,6 +35,7 @@ struct ViewParts {
     TFrameSteuerung& panel;  // where a part is highlighted and a marking typed
     // The component the view shows at a point in logical pixels.
     std::function<ViewComponent(QPointF)> componentAt;
+    ComparisonHost& comparison;  // the reference rim kept beside the current one
 };
 
 // The view's commands: drags, wheel notches and keys from the view, the
@@ -63,6 +65,8 @@ public:
     void ShowHelp();
     void ShowAbout();
     void EditMarking();
+    void KeepReference();
+    void DropReference();
     // Tells assistive technology which rim the view shows and what is
     // highlighted or measured; follows every rebuild.
     void DescribeView();

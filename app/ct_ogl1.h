@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComparisonHost.h"
 #include "PictureSource.h"
 #include "PixelFormat.h"
 #include "SceneHost.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class GLView;
 class ViewCommands;
@@ -19,7 +21,7 @@ class TFrameSteuerung;
 // The main window: the control panel on the left and the GL view over the
 // rest of the client area. It owns the configuration and, through its
 // renderer, the view's GL resources from creation to destruction.
-class TOpenGL_box : public QWidget, public SceneHost, public PictureSource {
+class TOpenGL_box : public QWidget, public SceneHost, public PictureSource, public ComparisonHost {
     Q_OBJECT
 public:
     TOpenGL_box();
@@ -44,6 +46,12 @@ public:
     // top-left corner.
     ViewComponent ComponentAt(QPointF point);
 
+    // Built at once when the view has its GL, else once it has it; every
+    // frame draws it until it is dropped.
+    void KeepReference(const WheelConfig& rim) override;
+    void DropReference() override;
+    const WheelConfig* Reference() const override { return ReferenceRim ? &*ReferenceRim : nullptr; }
+
     QImage GrabFrame() override;
     QSize ViewPixelSize() const override;
     int LargestPrintWidth() override;
@@ -56,6 +64,7 @@ signals:
     void FrameDrawn();
     void FramePresented();
     void WheelListBuilt();
+    void ReferenceChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -77,6 +86,7 @@ private:
     void FitOuterSize();
     void DrawAndPresent(QImage* picture);
     bool ViewHasFocus() const;
+    void BuildReferenceList();
 
     WheelConfig Wheel;
     TFrameSteuerung* FrameSteuerung1 = nullptr;
@@ -85,6 +95,7 @@ private:
     std::unique_ptr<ViewRenderer> Renderer;
     ViewCommands* Commands = nullptr;
     std::array<float, 16> StartRotMatrix{};
+    std::optional<WheelConfig> ReferenceRim;
 
     bool GLCreated = false;
     bool Placed = false;

@@ -4,11 +4,13 @@
 // figures are the frames drawn, their rate, and the lag from a motion to the
 // presented frame that first shows it; with no backlog the lag stays within
 // about one frame's time, the replay figure printed alongside. Run under
-// Xvfb, or scripts/with-weston for Wayland.
+// Xvfb, or scripts/with-weston for Wayland. With --compare a reference rim
+// is drawn beside the wheel.
 
 #include "BenchSupport.h"
 #include "BenchWindow.h"
 #include "GLView.h"
+#include "WheelRules.h"
 #include "ct_ogl1.h"
 
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <cstring>
 #include <numbers>
 #include <thread>
@@ -81,6 +84,13 @@ int main(int argc, char** argv)
     TOpenGL_box box;
     if (!PrepareBenchWindow(box, "drag_bench", BenchClientSize(argc, argv)))
         return 1;
+    // --compare: a reference rim kept, the start rim beside a wider, larger one.
+    if (std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--compare") == 0; })) {
+        box.KeepReference(box.Config());
+        WidthUp(box.Config());
+        DiameterUp(box.Config());
+        box.BuildWheelList();
+    }
     const double replay = MedianMilliseconds(100, [&] { box.RenderScene(); });
 
     GLView* view = box.View();

@@ -3,7 +3,7 @@
 // a rebuild command (build then frame) and the picture at print size (3840
 // pixels wide, drawn off screen and written as PNG), and the pick of what lies
 // under the pointer in each style, where it finds nothing (the most work for
-// outlines and points) and on the rim. Before them, the
+// outlines and points) and on the rim, and a frame with a reference rim. Before them, the
 // start-up figure: the program's start to its first complete picture against
 // a bare window of the same shape, in separate processes (--startup-runs N of
 // each, 40 without it, 0 to leave it out). Run under Xvfb, or
@@ -79,10 +79,21 @@ int main(int argc, char** argv)
         WritePicture(print, folder.filePath(QStringLiteral("print.png")), QStringLiteral("6J x 15 H2 ET34"));
     });
 
+    // A wider, larger wheel, alone and with the start rim as its reference.
+    const WheelConfig startRim = box.Config();
+    WidthUp(box.Config());
+    DiameterUp(box.Config());
+    box.BuildWheelList();
+    const double alone = MedianMilliseconds(Runs, [&] { box.RenderScene(); });
+    box.KeepReference(startRim);
+    const double compared = MedianMilliseconds(Runs, [&] { box.RenderScene(); });
+
     std::printf("median of %d runs\n", Runs);
     PrintFigure("bare frame (clear, swap)", bare, bare);
     PrintFigure("RenderScene replaying the wheel list", replay, bare);
     PrintFigure("rebuild command (BuildWheelList, frame)", rebuild, bare);
+    std::printf("%-44s %9.3f ms  (%.2f x the same wheel alone, %.3f ms)\n", "RenderScene with a reference rim",
+                compared, compared / alone, alone);
     for (const Pick& pick : picks)
         std::printf("%-44s %9.3f ms  (%.2f x the replayed frame)\n", pick.what, pick.ms, pick.ms / replay);
     std::printf("%-44s %9.3f ms  (%d x %d, median of %d)\n", "print size: drawn off screen, read back", printDraw,

@@ -40,6 +40,8 @@ MarkingField::MarkingField(QLabel& box)
     QPalette p = ProblemLabel->palette();
     p.setColor(QPalette::WindowText, QColor(0x9E, 0x00, 0x00));
     ProblemLabel->setPalette(p);
+    // Over the comparison, which shares its place, while it is shown.
+    ProblemLabel->setAutoFillBackground(true);
     ProblemLabel->hide();
 }
 
@@ -55,6 +57,7 @@ void MarkingField::ShowProblem(const QString& message)
 {
     ProblemLabel->setText(message);
     ProblemLabel->setVisible(!message.isEmpty());
+    ProblemLabel->raise();
     if (message.isEmpty())
         return;
     QAccessibleEvent changed(ProblemLabel, QAccessible::NameChanged);

@@ -77,6 +77,16 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     Marking->setStyle(ButtonStyle);
     setTabOrder(TabChain.back(), Marking);
     connect(Marking, &MarkingField::MarkingEntered, this, &TFrameSteuerung::ApplyMarking);
+
+    // Below the marking's white frame, to the panel's foot at the window's
+    // least height: three lines.
+    lblVergleich = new QLabel(this);
+    lblVergleich->setObjectName(QStringLiteral("lblVergleich"));
+    lblVergleich->setGeometry(7, 556, 185, 44);
+    lblVergleich->setFont(PanelFont(TahomaFamily, 11));
+    lblVergleich->setTextFormat(Qt::PlainText);
+    lblVergleich->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblVergleich->hide();
 }
 
 void TFrameSteuerung::CreateShapes()

@@ -3,6 +3,8 @@
 #include "MarkingField.h"
 #include "MarkingReader.h"
 #include "PanelTexts.h"
+#include "RimComparison.h"
+#include "RimMarking.h"
 #include "SceneHost.h"
 #include "WheelConfig.h"
 #include "WheelRules.h"
@@ -238,4 +240,14 @@ void TFrameSteuerung::ShowConfig()
     SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, locale));
     SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, locale));
     SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
+}
+
+void TFrameSteuerung::ShowComparison(const WheelConfig* reference)
+{
+    lblVergleich->setVisible(reference != nullptr);
+    if (!reference)
+        return;
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    lblVergleich->setText(QString::fromStdString("Vergleich mit " + RimMarking(*reference, separator) + ":\n" +
+                                                 DifferencesText(CompareRims(Config, *reference), separator)));
 }

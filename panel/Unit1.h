@@ -41,6 +41,9 @@ public:
     // every label rewritten; or, where it cannot be read or set, the reason
     // beside the field and nothing changed.
     void ApplyMarking(const QString& marking);
+    // The reference's marking and the current rim's differences to it,
+    // below the marking; nothing without a reference.
+    void ShowComparison(const WheelConfig* reference);
     // The rim given, as a marking that was read gives it.
     void SetRim(const MarkedRim& rim);
     // The marking of the configuration, in its box and field.
@@ -97,6 +100,7 @@ private:
     QLabel* lblLochkreise = nullptr;
     QLabel* lblFelgenbezeichnung = nullptr;
     MarkingField* Marking = nullptr;
+    QLabel* lblVergleich = nullptr;
     QPushButton* btnSchnitt = nullptr;
     std::vector<QPushButton*> TabChain;
     QStyle* ButtonStyle = nullptr;  // the panel's own, drawn in its light design

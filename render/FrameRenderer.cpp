@@ -35,6 +35,33 @@ GLenum PolygonModeFor(int styleMode)
     }
 }
 
+// The reference's vertices as points in a green that nothing else in the view
+// uses, of one shade everywhere: lit by emission alone, whatever colours the
+// list sets. Points rather than outlines: the list's edges as lines cost a
+// second frame on a software rasteriser, its points a sixth of one. Drawn
+// over the wheel, so that they show where the wheel would hide them, and
+// moved along the axis until the two discs' mounting faces, at the offset
+// from each rim's centre plane, lie in one plane.
+void DrawReference(const WheelConfig& c, const ReferenceDrawing& reference)
+{
+    constexpr GLfloat None[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    constexpr GLfloat Green[] = {0.45f, 1.0f, 0.2f, 1.0f};
+    glPushAttrib(GL_ENABLE_BIT | GL_LIGHTING_BIT | GL_POLYGON_BIT | GL_DEPTH_BUFFER_BIT | GL_POINT_BIT);
+    glDisable(GL_COLOR_MATERIAL);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, None);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, None);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, None);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_EMISSION, Green);
+    glDisable(GL_DEPTH_TEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_POINT);
+    glPointSize(reference.pointSize);
+    glPushMatrix();
+    glTranslatef(0.0f, 0.0f, static_cast<GLfloat>((c.Einpresstiefe - reference.offset) / 20.0));
+    glCallList(reference.list);
+    glPopMatrix();
+    glPopAttrib();
+}
+
 }  // namespace
 
 void MultViewProjection(const WheelConfig& c)
@@ -51,7 +78,7 @@ void SetWheelStyle(const WheelConfig& c)
     glPolygonMode(GL_FRONT_AND_BACK, PolygonModeFor(c.StyleMode));
 }
 
-GLenum DrawFrame(WheelConfig& c)
+GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference)
 {
     glClearColor(0.05f, 0.23f, 0.59f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -86,6 +113,8 @@ GLenum DrawFrame(WheelConfig& c)
     SetWheelStyle(c);
     if (c.WheelList != 0)
         glCallList(c.WheelList);
+    if (reference.list != 0)
+        DrawReference(c, reference);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     return glGetError();
 }

@@ -8,10 +8,20 @@
 
 struct WheelConfig;
 
+// A reference rim drawn with the wheel: its display list, its offset in mm,
+// by which its mounting face is laid on the wheel's, and the size of its
+// points in framebuffer pixels. No list, no rim.
+struct ReferenceDrawing {
+    GLuint list = 0;
+    double offset = 0.0;
+    GLfloat pointSize = 2.0f;
+};
+
 // Draws one frame into the back buffer: the gradient background, the pending
-// rotation folded into c.RotMatrix, the clip plane, the polygon style and the
-// wheel list. Returns the GL error state read once at the end of the frame.
-GLenum DrawFrame(WheelConfig& c);
+// rotation folded into c.RotMatrix, the clip plane, the polygon style, the
+// wheel list and the reference rim. Returns the GL error state read once at
+// the end of the frame.
+GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference = {});
 
 // The frame's orthographic projection, multiplied onto the current matrix.
 void MultViewProjection(const WheelConfig& c);

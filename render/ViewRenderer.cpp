@@ -80,6 +80,14 @@ void ViewRenderer::ApplyViewport(double scale, QPoint tile)
     SetFrameViewport(Client.width(), Client.height(), PanelWidth, View.devicePixelRatio() * scale, tile);
 }
 
+ReferenceDrawing ViewRenderer::ScaledReference(double scale) const
+{
+    // Two screen pixels wide, on any screen and in the larger pictures.
+    ReferenceDrawing reference = Reference;
+    reference.pointSize = static_cast<GLfloat>(std::max(1.0, std::round(2.0 * View.devicePixelRatio() * scale)));
+    return reference;
+}
+
 void ViewRenderer::Record(const std::function<void()>& record)
 {
     if (MakeCurrent())
@@ -98,7 +106,7 @@ bool ViewRenderer::BeginFrame()
 
 void ViewRenderer::DrawFrame(WheelConfig& c, const std::function<void()>& reportError)
 {
-    if (::DrawFrame(c) == GL_NO_ERROR)
+    if (::DrawFrame(c, ScaledReference(1.0)) == GL_NO_ERROR)
         return;
     reportError();
     MakeCurrent();
@@ -161,7 +169,7 @@ QImage ViewRenderer::DrawPrintFrame(WheelConfig& c, int width)
     GLenum error = GL_NO_ERROR;
     QImage picture = DrawOffscreen(pixels, [&](QPoint tile) {
         ApplyViewport(scale, tile);
-        const GLenum tileError = ::DrawFrame(c);
+        const GLenum tileError = ::DrawFrame(c, ScaledReference(scale));
         if (error == GL_NO_ERROR)
             error = tileError;
     });

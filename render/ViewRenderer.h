@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameRenderer.h"
 #include "PixelFormat.h"
 #include "ViewComponent.h"
 
@@ -56,6 +57,8 @@ public:
     // the focus frame; End adds the focus frame where asked and presents,
     // saying whether the frame reached the screen.
     bool BeginFrame();
+    // The reference rim drawn with every frame to come; none by default.
+    void SetReference(const ReferenceDrawing& reference) { Reference = reference; }
     void DrawFrame(WheelConfig& c, const std::function<void()>& reportError);
     QImage ReadBack();
     bool EndFrame(bool focused);
@@ -78,6 +81,7 @@ public:
 private:
     bool MakeCurrent();
     void ApplyViewport(double scale, QPoint tile = {});
+    ReferenceDrawing ScaledReference(double scale) const;
 
     QWindow& View;
     QWindow* DeviceContext = nullptr;
@@ -87,4 +91,5 @@ private:
     QSize Client;
     int PanelWidth = 0;
     bool FrameOpen = false;
+    ReferenceDrawing Reference;
 };

@@ -13,7 +13,8 @@ TEST(CommandLine, AnswersHelpAndVersionRefusesWhatItDoesNotKnowAndReadsAMarking)
     };
     const StartRequest help = read({QStringLiteral("--help")}, false);
     EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.output.startsWith(QStringLiteral("Aufruf: marloquent [FELGENBEZEICHNUNG]\n")));
+    EXPECT_TRUE(help.output.startsWith(
+        QStringLiteral("Aufruf: marloquent [FELGENBEZEICHNUNG] [--compare FELGENBEZEICHNUNG]\n")));
     EXPECT_TRUE(help.output.contains(QStringLiteral("marloquent \"7J x 16 H2 ET40\"")));
     EXPECT_EQ(read({QStringLiteral("-v")}, false).output, QStringLiteral("MarloQuent %1\n").arg(Release::Version));
 
@@ -33,6 +34,12 @@ TEST(CommandLine, AnswersHelpAndVersionRefusesWhatItDoesNotKnowAndReadsAMarking)
     EXPECT_EQ(good.rim->Maulweite, 7.0);
     EXPECT_EQ(good.rim->Durchmesser, 16.0);
     EXPECT_EQ(good.rim->Einpresstiefe, 40.0);
+    const StartRequest compared = read({QStringLiteral("--compare"), QStringLiteral("6J - 15 ET20")});
+    ASSERT_TRUE(compared.reference && !compared.rim);
+    EXPECT_EQ(compared.reference->Einpresstiefe, 20.0);
+    EXPECT_FALSE(compared.reference->Tiefbett);
+    EXPECT_EQ(read({QStringLiteral("--compare=9J x 15")}).error,
+              QStringLiteral("marloquent: --compare: Maulweite 9 Zoll: möglich sind 4 bis 8 Zoll\n"));
 }
 
 }  // namespace

@@ -295,7 +295,8 @@ TEST_F(ViewInput, TheMenuKeyAndF1ShowTheViewsMenuAndTheControls)
             entries << action->text();
     EXPECT_EQ(entries.join(QLatin1Char('|')).toStdString(),
               "Bild speichern …|Bild kopieren|Bild in Druckgröße speichern …|vergrößern|verkleinern|"
-              "Ansicht zurücksetzen|Felgenbezeichnung eingeben|Bedienung …|Über MarloQuent …");
+              "Ansicht zurücksetzen|Als Vergleich merken|Vergleich beenden|Felgenbezeichnung eingeben|Bedienung …|"
+              "Über MarloQuent …");
     menu->hide();
 
     const DialogCounter dialogs;
@@ -423,6 +424,32 @@ TEST_F(ViewInput, AClickOnAPartIsItsButtonADragFromItOnlyTurnsAndAtRestItIsNamed
     EXPECT_EQ(QToolTip::text(), QStringLiteral("Durchmesser 15\""));
     QTest::mouseMove(View(), QPoint(3, 3));
     EXPECT_TRUE(ServeUntil([] { return !QToolTip::isVisible(); }));
+}
+
+TEST_F(ViewInput, AKeptRimIsDrawnBesideTheCurrentOneUntilTheComparisonEnds)
+{
+    // The reference's green, lit by emission alone, is one colour everywhere.
+    const auto green = [](const QImage& frame) {
+        int count = 0;
+        for (int y = 0; y < frame.height(); ++y)
+            for (int x = 0; x < frame.width(); ++x)
+                count += ChannelDifference(frame.pixel(x, y), qRgb(115, 255, 51)) <= 2;
+        return count;
+    };
+    const auto widen = [](TOpenGL_box& b) {
+        ClickButton(b, "btnMaulweitePlus");
+        ClickButton(b, "btnDurchmesserPlus");
+    };
+    EXPECT_EQ(green(start), 0);
+    QTest::keyClick(box.get(), Qt::Key_M, Qt::ControlModifier);
+    widen(*box);
+    EXPECT_GT(green(CaptureFrame(*box)), 1000);
+    EXPECT_TRUE(box->ViewWidget()->accessibleDescription().contains(QStringLiteral("Verglichen mit 6J x 15 H2 ET34: ")));
+    QTest::keyClick(box.get(), Qt::Key_M, Qt::ControlModifier | Qt::ShiftModifier);
+    TOpenGL_box never;
+    ASSERT_TRUE(ShowAndExpose(never));
+    widen(never);
+    EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), CaptureFrame(never), QStringLiteral("comparison-ended")));
 }
 
 }  // namespace

@@ -181,6 +181,10 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
 
     TOpenGL_box box;
     ASSERT_TRUE(ShowAndExpose(box));
+    // A dark scheme measures the comparison's text too, at the least window.
+    if (dark)
+        box.KeepReference(box.Config());
+    ASSERT_EQ(box.Panel()->findChild<QLabel*>(QStringLiteral("lblVergleich"))->isVisible(), dark);
     // Neither focus nor hover marks a control in the picture.
     if (QWidget* focused = QApplication::focusWidget())
         focused->clearFocus();
