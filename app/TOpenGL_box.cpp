@@ -3,8 +3,8 @@
 #include "ErrorDialog.h"
 #include "GLBinding.h"
 #include "GLView.h"
-#include "Unit1.h"
 #include "RimComparison.h"
+#include "Unit1.h"
 #include "ViewCommands.h"
 #include "WheelList.h"
 
