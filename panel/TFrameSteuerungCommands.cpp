@@ -228,13 +228,12 @@ void TFrameSteuerung::ApplyMarking(const QString& marking)
 void TFrameSteuerung::SetRim(const MarkedRim& rim)
 {
     ApplyMarkedRim(Config, rim);
-    ShowConfig();
+    ShowValues();
     Rebuild();
 }
 
-void TFrameSteuerung::ShowConfig()
+void TFrameSteuerung::ShowValues()
 {
-    ShowMarking();
     const QLocale locale;
     SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, locale));
     SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, locale));

@@ -57,7 +57,8 @@ private:
     void CreateLabels();
     void CreateSpeedButtons();
     void CreatePushButtons();
-    void ShowConfig();
+    // Every value label rewritten from the configuration; Rebuild writes the marking.
+    void ShowValues();
 
     void Rebuild();
     void Frame();
