@@ -52,7 +52,8 @@ TOpenGL_box::TOpenGL_box()
     setTabOrder(ViewContainer, FrameSteuerung1->FirstInTabOrder());
     ViewContainer->setAccessibleName(QStringLiteral("Ansicht der Felge"));
     Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix,
-                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }, *this});
+                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }, *this,
+                                 [this] { return Renderer->Area(); }});
     GLWindow->SetInput(Commands);
     // The differences to the reference follow every change of either rim.
     const auto compared = [this] {

@@ -95,6 +95,24 @@ void ViewCommands::ViewStepped(ViewStep step, int times)
     Parts.scene.RenderScene();
 }
 
+void ViewCommands::ViewPanned(double dx, double dy)
+{
+    PanView(Parts.config, dx, dy, Parts.area());
+    Parts.scene.RenderScene();
+}
+
+void ViewCommands::ViewZoomedAt(ViewStep step, int times, QPointF position)
+{
+    ZoomAtPoint(Parts.config, step, times, position.x(), position.y(), Parts.area());
+    Parts.scene.RenderScene();
+}
+
+void ViewCommands::PanTenth(int right, int down)
+{
+    const ViewArea area = Parts.area();
+    ViewPanned(right * area.width / 10.0, down * area.height / 10.0);
+}
+
 void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
 {
     LoadQtTexts();

@@ -3,6 +3,7 @@
 #include "ViewControls.h"
 #include "ViewComponent.h"
 #include "ViewInput.h"
+#include "ViewPan.h"
 
 #include <QObject>
 
@@ -36,6 +37,8 @@ struct ViewParts {
     // The component the view shows at a point in logical pixels.
     std::function<ViewComponent(QPointF)> componentAt;
     ComparisonHost& comparison;  // the reference rim kept beside the current one
+    // Where the picture lies on screen, as the frames draw it.
+    std::function<ViewArea()> area;
 };
 
 // The view's commands: drags, wheel notches and keys from the view, the
@@ -51,6 +54,8 @@ public:
 
     void ViewDragged(double dx, double dy) override;
     void ViewStepped(ViewStep step, int times = 1) override;
+    void ViewPanned(double dx, double dy) override;
+    void ViewZoomedAt(ViewStep step, int times, QPointF position) override;
     void ViewMenuRequested(const QPoint& globalPosition) override;
     void ViewPressed() override;
     void ViewClicked(QPointF position) override;
@@ -58,8 +63,12 @@ public:
     void ViewPointerMoved(std::optional<QPointF> position) override;
 
     PictureActions& Pictures() { return *PictureCommands; }
-    // The start-up orientation and zoom again, the wheel as it is.
+    // The start-up orientation and zoom again, the picture in the middle,
+    // the wheel as it is.
     void ResetView();
+    // The picture moved by a tenth of the view's width or height, in steps
+    // of -1, 0 or 1 right and down.
+    void PanTenth(int right, int down);
     // The view's menu over the middle of the view, as the menu key opens it.
     void OpenMenu();
     void ShowHelp();

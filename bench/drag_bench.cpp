@@ -5,7 +5,8 @@
 // presented frame that first shows it; with no backlog the lag stays within
 // about one frame's time, the replay figure printed alongside. Run under
 // Xvfb, or scripts/with-weston for Wayland. With --compare a reference rim
-// is drawn beside the wheel.
+// is drawn beside the wheel; with --pan the drag is a middle-button one,
+// which moves the picture instead of turning the model.
 
 #include "BenchSupport.h"
 #include "BenchWindow.h"
@@ -40,6 +41,11 @@ double Seconds(int argc, char** argv)
         if (std::strcmp(argv[i], "--seconds") == 0)
             return std::atof(argv[i + 1]);
     return 3.0;
+}
+
+bool HasOption(int argc, char** argv, const char* option)
+{
+    return std::any_of(argv + 1, argv + argc, [option](const char* a) { return std::strcmp(a, option) == 0; });
 }
 
 double Ms(Clock::time_point from, Clock::time_point to)
@@ -85,7 +91,7 @@ int main(int argc, char** argv)
     if (!PrepareBenchWindow(box, "drag_bench", BenchClientSize(argc, argv)))
         return 1;
     // --compare: a reference rim kept, the start rim beside a wider, larger one.
-    if (std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--compare") == 0; })) {
+    if (HasOption(argc, argv, "--compare")) {
         box.KeepReference(box.Config());
         WidthUp(box.Config());
         DiameterUp(box.Config());
@@ -111,18 +117,20 @@ int main(int argc, char** argv)
     QObject::connect(&box, &TOpenGL_box::FramePresented,
                      [&] { frames.push_back({watch.lastHandled, Clock::now()}); });
 
-    QTest::mousePress(view, Qt::LeftButton, {}, centre.toPoint() + QPoint(static_cast<int>(radius), 0));
+    const Qt::MouseButton button = HasOption(argc, argv, "--pan") ? Qt::MiddleButton : Qt::LeftButton;
+    QTest::mousePress(view, button, {}, centre.toPoint() + QPoint(static_cast<int>(radius), 0));
     frames.clear();
     std::atomic<bool> done = false;
     const Clock::time_point begin = Clock::now();
     std::thread pointer([&] {
-        // Round and round a circle: the model keeps turning about changing axes.
+        // Round and round a circle: the model keeps turning about changing
+        // axes, or the picture moving, held in the view.
         for (int i = 0; i < motions; ++i) {
             std::this_thread::sleep_until(begin + std::chrono::microseconds(i * 1000000 / 120));
             const double a = 2.0 * std::numbers::pi * i / 240.0;
             const QPointF at = centre + QPointF(std::cos(a), std::sin(a)) * radius;
-            auto* move = new QMouseEvent(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                                         Qt::NoModifier, mouse);
+            auto* move = new QMouseEvent(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, button, Qt::NoModifier,
+                                         mouse);
             move->setTimestamp(static_cast<quint64>(i));
             sent[i] = Clock::now();
             QCoreApplication::postEvent(view, move);
@@ -133,7 +141,7 @@ int main(int argc, char** argv)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     pointer.join();
     const Clock::time_point end = frames.empty() ? Clock::now() : frames.back().at;
-    QTest::mouseRelease(view, Qt::LeftButton);
+    QTest::mouseRelease(view, button);
 
     // Each motion's lag: to the first frame presented after it was handled;
     // split into its wait in the queue and the frame that shows it.

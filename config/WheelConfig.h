@@ -34,6 +34,9 @@ struct WheelConfig {
     std::array<double, 4> ClipEquation{};
     std::int32_t StyleMode = 0;  // 1 filled, 2 outlines, 3 points
     float ZoomExtent = 0.0f;     // half the horizontal view extent
+    // The picture moved on screen, in model units (x right, y up): the
+    // model's origin shows this far from the view's centre.
+    std::array<double, 2> Pan{};
     float RotAngle = 0.0f;       // pending rotation in degrees, consumed by the next frame
     std::array<float, 3> RotAxis{};
     std::array<float, 16> RotMatrix{};  // accumulated rotation, column-major

@@ -199,4 +199,5 @@ void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation)
     c.RotMatrix = startRotation;
     c.RotAngle = 0.0f;
     c.ZoomExtent = InitialZoomExtent;
+    c.Pan = {0.0, 0.0};
 }

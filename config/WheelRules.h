@@ -48,6 +48,7 @@ void TakeViewStep(WheelConfig& c, ViewStep step, int times = 1);
 // pending rotation alone.
 void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight);
 
-// Back to the start-up orientation and zoom; the wheel itself is untouched.
+// Back to the start-up orientation and zoom, the picture in the middle; the
+// wheel itself is untouched.
 // The start orientation is the matrix captured from GL at start-up.
 void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation);

@@ -64,10 +64,24 @@ void DrawReference(const WheelConfig& c, const ReferenceDrawing& reference)
 
 }  // namespace
 
-void MultViewProjection(const WheelConfig& c)
+void MultOrthoProjection(const WheelConfig& c)
 {
     const double zoom = c.ZoomExtent;
     glOrtho(-zoom, zoom, -zoom / c.AspectRatio, zoom / c.AspectRatio, -40.0, 40.0);
+}
+
+void MultPan(const WheelConfig& c)
+{
+    // In eye space, after the projection's other steps were given: the
+    // picture moves, the lighting and the depth stay as they were.
+    if (c.Pan[0] != 0.0 || c.Pan[1] != 0.0)
+        glTranslated(c.Pan[0], c.Pan[1], 0.0);
+}
+
+void MultViewProjection(const WheelConfig& c)
+{
+    MultOrthoProjection(c);
+    MultPan(c);
 }
 
 void SetWheelStyle(const WheelConfig& c)
@@ -90,7 +104,7 @@ GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference)
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    MultViewProjection(c);
+    MultOrthoProjection(c);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
@@ -100,6 +114,10 @@ GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference)
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     DrawBackground(c.ZoomExtent, c.AspectRatio);
     glDisable(GL_BLEND);
+    // The background fills the view wherever the wheel is moved to.
+    glMatrixMode(GL_PROJECTION);
+    MultPan(c);
+    glMatrixMode(GL_MODELVIEW);
 
     // The new rotation goes on the left, so it turns the model about the
     // screen's axes whatever came before.

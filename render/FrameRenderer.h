@@ -23,7 +23,10 @@ struct ReferenceDrawing {
 // the end of the frame.
 GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference = {});
 
-// The frame's orthographic projection, multiplied onto the current matrix.
+// The frame's orthographic projection, multiplied onto the current matrix:
+// the background's, and with the pan after it, the wheel's.
+void MultOrthoProjection(const WheelConfig& c);
+void MultPan(const WheelConfig& c);
 void MultViewProjection(const WheelConfig& c);
 // The half section's clip plane and the polygon style, set under the model's
 // rotation. Leaves the clip plane enabled.

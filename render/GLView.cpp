@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -87,7 +88,13 @@ void GLView::mousePressEvent(QMouseEvent* event)
         return;
     Input->ViewPointerMoved(std::nullopt);
     Input->ViewPressed();
-    if (event->button() == Qt::LeftButton) {
+    const bool shifted = event->modifiers() & Qt::ShiftModifier;
+    if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && shifted)) {
+        PanButton = event->button();
+        Pressed = Dragging = false;
+        LastPointer = event->position();
+    } else if (event->button() == Qt::LeftButton) {
+        PanButton = Qt::NoButton;
         Pressed = true;
         Dragging = false;
         PressPoint = LastPointer = event->position();
@@ -98,6 +105,13 @@ void GLView::mousePressEvent(QMouseEvent* event)
 
 void GLView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (PanButton != Qt::NoButton && (event->buttons() & PanButton)) {
+        PendingPan += event->position() - LastPointer;
+        LastPointer = event->position();
+        PostDragFrame();
+        return;
+    }
+    PanButton = Qt::NoButton;
     if (!(event->buttons() & Qt::LeftButton) || !Pressed) {
         Pressed = Dragging = false;
         if (event->buttons() == Qt::NoButton) {
@@ -114,7 +128,12 @@ void GLView::mouseMoveEvent(QMouseEvent* event)
     Dragging = true;
     PendingDrag += event->position() - LastPointer;
     LastPointer = event->position();
-    if (!DragFramePosted && !PendingDrag.isNull()) {
+    PostDragFrame();
+}
+
+void GLView::PostDragFrame()
+{
+    if (!DragFramePosted && !(PendingDrag.isNull() && PendingPan.isNull())) {
         DragFramePosted = true;
         QCoreApplication::postEvent(this, new QEvent(DragFrameEvent));
     }
@@ -122,6 +141,8 @@ void GLView::mouseMoveEvent(QMouseEvent* event)
 
 void GLView::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (event->button() == PanButton)
+        PanButton = Qt::NoButton;
     if (event->button() != Qt::LeftButton)
         return;
     const bool click = Pressed && !Dragging;
@@ -140,10 +161,14 @@ void GLView::PointerLeft()
 void GLView::DrawPendingDrag()
 {
     DragFramePosted = false;
-    const QPointF drag = PendingDrag;
-    PendingDrag = {};
-    if (!drag.isNull() && Input)
+    const QPointF drag = std::exchange(PendingDrag, {});
+    const QPointF pan = std::exchange(PendingPan, {});
+    if (!Input)
+        return;
+    if (!drag.isNull())
         Input->ViewDragged(drag.x(), drag.y());
+    if (!pan.isNull())
+        Input->ViewPanned(pan.x(), pan.y());
 }
 
 void GLView::wheelEvent(QWheelEvent* event)
@@ -168,8 +193,6 @@ void GLView::wheelEvent(QWheelEvent* event)
     // change nothing more.
     const int steps = static_cast<int>(std::min(std::llabs(notches), 64LL));
     // Turned away from the user: closer, as the "vergrößern" button.
-    if (notches > 0)
-        Input->ViewStepped(ViewStep::ZoomIn, steps);
-    else if (notches < 0)
-        Input->ViewStepped(ViewStep::ZoomOut, steps);
+    if (notches != 0)
+        Input->ViewZoomedAt(notches > 0 ? ViewStep::ZoomIn : ViewStep::ZoomOut, steps, event->position());
 }

@@ -32,6 +32,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void PostDragFrame();
     void DrawPendingDrag();
     void PointerLeft();
 
@@ -40,9 +41,11 @@ private:
     ViewInput* Input = nullptr;
 
     // A left press turns into a drag once the pointer has moved a few
-    // pixels; released before that, it is a click.
+    // pixels; released before that, it is a click. A middle press, or a left
+    // one with Shift, moves the picture from the first pixel.
     bool Pressed = false;
     bool Dragging = false;
+    Qt::MouseButton PanButton = Qt::NoButton;
     QPointF PressPoint;
     QPointF LastPointer;
     // Runs out when the pointer has rested, no button held.
@@ -51,6 +54,7 @@ private:
     // Motion read since the last drag frame; drawn once the events queued
     // behind it are read too, so that a slow frame never builds a backlog.
     QPointF PendingDrag;
+    QPointF PendingPan;
     bool DragFramePosted = false;
     // Wheel travel short of a whole notch, in eighths of a degree.
     long long WheelRemainder = 0;

@@ -17,6 +17,12 @@ public:
     virtual void ViewDragged(double dx, double dy) = 0;
     // The step taken `times` over, then one frame.
     virtual void ViewStepped(ViewStep step, int times = 1) = 0;
+    // A middle-button or Shift and left-button drag, as ViewDragged: the
+    // picture moved with the pointer.
+    virtual void ViewPanned(double dx, double dy) = 0;
+    // Wheel notches: the zoom step taken `times` over at a point in logical
+    // pixels from the view's top-left corner, then one frame.
+    virtual void ViewZoomedAt(ViewStep step, int times, QPointF position) = 0;
     // The context menu, at a point in global logical coordinates.
     virtual void ViewMenuRequested(const QPoint& globalPosition) = 0;
     // A press in the view: it takes the keyboard focus.

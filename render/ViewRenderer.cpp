@@ -67,17 +67,23 @@ bool ViewRenderer::MakeCurrent()
     return Context && ::MakeCurrent(DeviceContext, Context);
 }
 
-void ViewRenderer::SetViewport(QSize client, int panelWidth)
+void ViewRenderer::SetViewport(QSize client, int viewLeft)
 {
     Client = client;
-    PanelWidth = panelWidth;
+    ViewLeft = viewLeft;
     if (MakeCurrent())
         ApplyViewport(1.0);
 }
 
 void ViewRenderer::ApplyViewport(double scale, QPoint tile)
 {
-    SetFrameViewport(Client.width(), Client.height(), PanelWidth, View.devicePixelRatio() * scale, tile);
+    SetFrameViewport(Client.width(), Client.height(), ViewLeft, View.devicePixelRatio() * scale, tile);
+}
+
+ViewArea ViewRenderer::Area() const
+{
+    return {static_cast<double>(View.width()), static_cast<double>(View.height()),
+            static_cast<double>(Client.width())};
 }
 
 ReferenceDrawing ViewRenderer::ScaledReference(double scale) const
@@ -106,6 +112,9 @@ bool ViewRenderer::BeginFrame()
 
 void ViewRenderer::DrawFrame(WheelConfig& c, const std::function<void()>& reportError)
 {
+    // A view laid out anew, or not yet, keeps the pan as it was.
+    if (View.width() > 0 && View.height() > 0 && Client.width() > 0)
+        BoundPan(c, Area());
     if (::DrawFrame(c, ScaledReference(1.0)) == GL_NO_ERROR)
         return;
     reportError();

@@ -2,6 +2,7 @@
 
 #include "FrameRenderer.h"
 #include "PixelFormat.h"
+#include "ViewPan.h"
 #include "ViewComponent.h"
 
 #include <QImage>
@@ -43,15 +44,18 @@ public:
     // The view's size in device pixels.
     QSize PixelSize() const;
 
-    // The viewport of the whole client area, shifted half the panel's width
-    // under the panel; kept for the frames to come and set again after a
+    // The viewport of the whole client area, shifted half the view's left
+    // edge under the panel; kept for the frames to come and set again after a
     // print-size picture. Sizes are logical pixels.
-    void SetViewport(QSize client, int panelWidth);
+    void SetViewport(QSize client, int viewLeft);
+    // Where the picture lies on screen, for the pan's rules.
+    ViewArea Area() const;
     // Runs a list build with the context current, rasterising nothing.
     void Record(const std::function<void()>& record);
 
     // A frame in its steps: Begin says whether one can be drawn now (not
-    // while another is open, as under the error dialog); Draw draws it and
+    // while another is open, as under the error dialog); Draw holds the pan
+    // inside the view as it is now and draws it and
     // hands a GL error found at its end to reportError, with the context
     // current again afterwards; ReadBack gives the picture drawn, without
     // the focus frame; End adds the focus frame where asked and presents,
@@ -89,7 +93,7 @@ private:
     std::uint32_t PaletteHandle = 0;
     PixelFormatDescription Described;
     QSize Client;
-    int PanelWidth = 0;
+    int ViewLeft = 0;
     bool FrameOpen = false;
     ReferenceDrawing Reference;
 };

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -53,31 +55,35 @@ protected:
     // A left-button drag through the given offsets from the centre, pressed
     // at the first, the view focused beforehand. The motion is read one event at a time when
     // `eachAlone`; otherwise all of it arrives before the view gets to draw.
-    int Drag(const std::vector<QPoint>& path, bool eachAlone)
+    int Drag(const std::vector<QPoint>& path, bool eachAlone, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = {})
     {
         FocusView();
         return FramesOf([&] {
-            Mouse(QEvent::MouseButtonPress, Centre() + path.front(), Qt::LeftButton);
+            Mouse(QEvent::MouseButtonPress, Centre() + path.front(), button, button, modifiers);
             for (std::size_t i = 1; i < path.size(); ++i) {
-                Mouse(QEvent::MouseMove, Centre() + path[i], Qt::NoButton);
+                Mouse(QEvent::MouseMove, Centre() + path[i], Qt::NoButton, button, modifiers);
                 if (eachAlone)
                     QCoreApplication::processEvents();
             }
-            Mouse(QEvent::MouseButtonRelease, Centre() + path.back(), Qt::LeftButton);
+            Mouse(QEvent::MouseButtonRelease, Centre() + path.back(), button, Qt::NoButton, modifiers);
         });
     }
 
     // Straight to the view, without reading the events it queues.
-    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button)
+    void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {})
     {
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, at, View()->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+        if (type == QEvent::MouseButtonRelease)
+            held = Qt::NoButton;
+        QMouseEvent event(type, at, View()->mapToGlobal(QPointF(at)), button, held, modifiers);
         QCoreApplication::sendEvent(View(), &event);
     }
 
-    void Wheel(QPoint angle, QPoint pixels = {})
+    void Wheel(QPoint angle, QPoint pixels = {}, std::optional<QPoint> at = {})
     {
-        QWheelEvent event(Centre(), View()->mapToGlobal(QPointF(Centre())), pixels, angle, Qt::NoButton,
+        const QPointF point(at.value_or(Centre()));
+        QWheelEvent event(point, View()->mapToGlobal(point), pixels, angle, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(View(), &event);
     }
@@ -164,6 +170,39 @@ TEST_F(ViewInput, WheelNotchesStepTheZoomAsTheButtonsDoUpToTheirBounds)
     EXPECT_GT(box->Config().ZoomExtent, 50.0f);
 }
 
+// The first pixel from the left, on the given row, that shows the wheel
+// rather than the blue background.
+int WheelEdge(const QImage& frame, int row)
+{
+    for (int x = 0; x < frame.width(); ++x) {
+        const QColor c = frame.pixelColor(x, row);
+        if (c.red() > c.blue() * 7 / 10)
+            return x;
+    }
+    return -1;
+}
+
+TEST_F(ViewInput, APanFollowsThePointerThereAndBackAndANotchOffCentreKeepsThePointUnderIt)
+{
+    // With the middle button there, with Shift and the left one back.
+    const std::vector<QPoint> there{{0, 0}, {30, -10}, {60, -30}};
+    ASSERT_EQ(Drag(there, true, Qt::MiddleButton), 2);
+    const double ratio = box->View()->devicePixelRatio();
+    const int up = static_cast<int>(std::lround(30 * ratio));
+    const int row = start.height() / 2 - up;
+    EXPECT_NEAR(WheelEdge(CaptureFrame(*box), row), WheelEdge(start, row + up) + 60 * ratio, 1.0)
+        << "one screen pixel a pixel";
+    ASSERT_EQ(Drag({there.rbegin(), there.rend()}, true, Qt::LeftButton, Qt::ShiftModifier), 2);
+    EXPECT_TRUE(ImagesMatch(CaptureFrame(*box), start, QStringLiteral("pan-there-and-back"), 1, 0));
+
+    // The wheel's left edge on the middle row stays under the pointer.
+    const int middle = start.height() / 2;
+    const int edge = WheelEdge(start, middle);
+    ASSERT_GT(edge, 20);
+    Wheel({0, 120}, {}, QPoint(static_cast<int>(edge / ratio), static_cast<int>(middle / ratio)));
+    EXPECT_NEAR(WheelEdge(CaptureFrame(*box), middle), edge, 1.0 + ratio);
+}
+
 TEST_F(ViewInput, FineWheelTravelAddsUpToWholeNotchesWithoutLosingOrDoublingOne)
 {
     const auto steps = [this](const std::vector<QPoint>& angles, const std::vector<QPoint>& pixels) {
@@ -245,6 +284,9 @@ TEST_F(ViewInput, HomeRestoresTheStartPictureWithoutTouchingTheWheel)
     Key(Qt::Key_Minus);
     Drag({{0, 0}, {33, 17}, {60, 41}}, true);
     Wheel({0, 360});
+    Drag({{0, 0}, {-40, 25}}, true, Qt::MiddleButton);
+    Key(Qt::Key_Right, Qt::ControlModifier);
+    ASSERT_NE(box->Config().Pan, (std::array<double, 2>{}));
     QTest::mouseClick(box->Panel()->findChild<QAbstractButton*>(QStringLiteral("btnShowEinpresstiefe")),
                       Qt::LeftButton);
     const WheelConfig before = box->Config();

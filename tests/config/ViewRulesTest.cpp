@@ -1,8 +1,10 @@
 #include "ConfigSteps.h"
+#include "ViewPan.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 
 namespace {
 
@@ -163,13 +165,69 @@ TEST(ResetView, RestoresTheStartOrientationAndZoomAndDropsAPendingStep)
     RotateLeft(c);
     c.RotMatrix[3] = 9.0f;
     WidthUp(c);
+    c.Pan = {1.0, -2.0};
     const WheelConfig before = c;
     ResetView(c, start);
     EXPECT_EQ(c.RotMatrix, start);
     EXPECT_EQ(c.ZoomExtent, 20.0f);
+    EXPECT_EQ(c.Pan, (std::array<double, 2>{}));
     EXPECT_EQ(c.RotAngle, 0.0f);
     EXPECT_EQ(c.Maulweite, before.Maulweite);
     EXPECT_EQ(c.HalfWidth, before.HalfWidth);
+}
+
+// Where a model point in the screen's plane shows, in logical pixels from
+// the view's top-left corner: the inverse of the frame's projection.
+std::array<double, 2> OnScreen(const WheelConfig& c, const ViewArea& area, double x, double y)
+{
+    const double pixels = area.clientWidth / (2.0 * c.ZoomExtent);
+    return {area.width / 2 + (x + c.Pan[0]) * pixels, area.height / 2 - (y + c.Pan[1]) * pixels};
+}
+
+TEST(Pan, MovesWithThePointerHoldsTheWheelsCentreInTheViewAndZoomsAtThePointer)
+{
+    const ViewArea area{600.0, 500.0, 800.0};
+    WheelConfig c = StartConfig();
+    const auto centre = OnScreen(c, area, 0, 0);
+    PanView(c, 40, -25, area);
+    EXPECT_DOUBLE_EQ(OnScreen(c, area, 0, 0)[0], centre[0] + 40);
+    EXPECT_DOUBLE_EQ(OnScreen(c, area, 0, 0)[1], centre[1] - 25);
+    PanView(c, -40, 25, area);
+    EXPECT_EQ(c.Pan, (std::array<double, 2>{}));
+
+    // Far out, the wheel's centre stays on the view's edge, and a zoom in
+    // that would carry it out is held there too.
+    PanView(c, 1e6, 1e6, area);
+    EXPECT_NEAR(OnScreen(c, area, 0, 0)[0], 600.0, 1e-9);
+    EXPECT_NEAR(OnScreen(c, area, 0, 0)[1], 500.0, 1e-9);
+    ZoomAtPoint(c, ViewStep::ZoomIn, 3, 10, 10, area);
+    EXPECT_NEAR(OnScreen(c, area, 0, 0)[0], 600.0, 1e-9);
+
+    // Off the centre the point under the pointer stays; within two pixels of
+    // it, the step is the button's and the pan is kept.
+    struct Notch {
+        ViewStep step;
+        int times;
+        double x, y;
+    };
+    for (const Notch n : {Notch{ViewStep::ZoomIn, 1, 100, 420}, Notch{ViewStep::ZoomOut, 4, 590, 3},
+                          Notch{ViewStep::ZoomIn, 20, 301, 251.5}}) {
+        c = StartConfig();
+        PanView(c, -70, 30, area);
+        WheelConfig button = c;
+        TakeViewStep(button, n.step, n.times);
+        const double pixels = area.clientWidth / (2.0 * c.ZoomExtent);
+        const double x = (n.x - area.width / 2) / pixels - c.Pan[0];
+        const double y = (area.height / 2 - n.y) / pixels - c.Pan[1];
+        ZoomAtPoint(c, n.step, n.times, n.x, n.y, area);
+        EXPECT_EQ(c.ZoomExtent, button.ZoomExtent);
+        const bool atCentre = std::hypot(n.x - 300, n.y - 250) <= 2;
+        EXPECT_EQ(c.Pan == button.Pan, atCentre) << n.x << ", " << n.y;
+        if (!atCentre) {
+            EXPECT_NEAR(OnScreen(c, area, x, y)[0], n.x, 1e-6);
+            EXPECT_NEAR(OnScreen(c, area, x, y)[1], n.y, 1e-6);
+        }
+    }
 }
 
 }  // namespace
