@@ -3,6 +3,7 @@
 #include "ErrorDialog.h"
 #include "GLBinding.h"
 #include "GLView.h"
+#include "PanelScroll.h"
 #include "RimComparison.h"
 #include "Unit1.h"
 #include "ViewCommands.h"
@@ -15,9 +16,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int PanelWidth = TFrameSteuerung::PanelWidth;
-constexpr int MinClientWidth = 800;
-constexpr int MinClientHeight = 600;
+const QSize MinClientSize(800, 600);
 const QSize OuterSize(808, 630);
 }  // namespace
 
@@ -33,7 +32,7 @@ TOpenGL_box::TOpenGL_box()
     setFont(font);
 
     FrameSteuerung1 = new TFrameSteuerung(Wheel, *this, this);
-    FrameSteuerung1->move(0, 0);
+    PanelArea = new PanelScroll(FrameSteuerung1, this);
     // A new scale keeps the model and the logical size: a new viewport and a frame.
     GLWindow = new GLView([this] { HandlePaint(); },
                           [this] {
@@ -66,9 +65,10 @@ TOpenGL_box::TOpenGL_box()
     ViewContainer->hide();
 
     // Told to the window system, so that a window manager keeps the client
-    // from being dragged smaller; the resize handler corrects the rest.
-    setMinimumSize(MinClientWidth, MinClientHeight);
-    resize(OuterSize);
+    // from being dragged smaller; the resize handler corrects the rest. A
+    // screen smaller than that sets the least size itself.
+    setMinimumSize(LeastClientSize());
+    resize(StartClientSize());
     FormCreate();
 }
 
@@ -81,7 +81,7 @@ TOpenGL_box::~TOpenGL_box()
 
 void TOpenGL_box::FormCreate()
 {
-    FrameSteuerung1->resize(PanelWidth, height());
+    PanelArea->Fit(height());
     SetInitialConfig(Wheel);
     FrameSteuerung1->ShowMarking();
 }
@@ -124,16 +124,16 @@ void TOpenGL_box::FormCreateGL()
 
 void TOpenGL_box::FormResize()
 {
-    FrameSteuerung1->resize(PanelWidth, height());
     // Without a window manager nothing else keeps the client at its minimum.
     // A correction may come back as a nested resize, which runs this handler
     // afresh on the corrected size; the outer call then redoes the same steps.
     // Both sides are corrected in one request, so that a size the window
     // system has not confirmed yet cannot undo the other side's correction.
-    const QSize minimum(std::max(width(), MinClientWidth), std::max(height(), MinClientHeight));
+    const QSize minimum = size().expandedTo(LeastClientSize());
     if (minimum != size())
         resize(minimum);
-    ViewContainer->setGeometry(PanelWidth, 0, std::max(0, width() - PanelWidth), height());
+    const int viewLeft = PanelArea->Fit(height());
+    ViewContainer->setGeometry(viewLeft, 0, std::max(0, width() - viewLeft), height());
     Wheel.AspectRatio = static_cast<double>(width()) / height();
     SetViewport();
     GLWindow->requestUpdate();
@@ -141,7 +141,19 @@ void TOpenGL_box::FormResize()
 
 void TOpenGL_box::SetViewport()
 {
-    Renderer->SetViewport(size(), PanelWidth);
+    Renderer->SetViewport(size(), PanelArea->width());
+}
+
+QSize TOpenGL_box::LeastClientSize() const
+{
+    return FitToScreen(MinClientSize, screen(), FrameSize);
+}
+
+QSize TOpenGL_box::StartClientSize() const
+{
+    // A screen too small for the least size is filled as far as it allows.
+    const QSize least = LeastClientSize();
+    return least == MinClientSize ? (OuterSize - FrameSize).expandedTo(least) : least;
 }
 
 void TOpenGL_box::resizeEvent(QResizeEvent* event)
@@ -182,7 +194,9 @@ void TOpenGL_box::FitOuterSize()
     if (Fitted || frame.isNull())
         return;
     Fitted = true;
-    resize((OuterSize - frame).expandedTo(minimumSize()));
+    FrameSize = frame;
+    setMinimumSize(LeastClientSize());
+    resize(StartClientSize());
     PlaceOnScreen();
 }
 

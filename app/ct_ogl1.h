@@ -15,6 +15,7 @@
 #include <optional>
 
 class GLView;
+class PanelScroll;
 class ViewCommands;
 class TFrameSteuerung;
 
@@ -84,12 +85,17 @@ private:
     void SetViewport();
     void PlaceOnScreen();
     void FitOuterSize();
+    // 800 x 600, or what the screen leaves of it; the size to open at, the
+    // frame the window system adds counted once it is known.
+    QSize LeastClientSize() const;
+    QSize StartClientSize() const;
     void DrawAndPresent(QImage* picture);
     bool ViewHasFocus() const;
     void BuildReferenceList();
 
     WheelConfig Wheel;
     TFrameSteuerung* FrameSteuerung1 = nullptr;
+    PanelScroll* PanelArea = nullptr;
     GLView* GLWindow = nullptr;
     QWidget* ViewContainer = nullptr;
     std::unique_ptr<ViewRenderer> Renderer;
@@ -100,4 +106,5 @@ private:
     bool GLCreated = false;
     bool Placed = false;
     bool Fitted = false;
+    QSize FrameSize{0, 0};  // the window system's frame, once measured
 };

@@ -25,8 +25,10 @@ class TFrameSteuerung : public QWidget {
 public:
     TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* parent);
 
-    // The panel's fixed width; the view takes the rest of the window.
+    // The panel's fixed width; the view takes the rest of the window. Its
+    // controls reach down to its height.
     static constexpr int PanelWidth = 200;
+    static constexpr int PanelHeight = 600;
 
     // The ends of the panel's tab order, for the window to continue it.
     QWidget* FirstInTabOrder() const;

@@ -126,3 +126,24 @@ TEST(MainWindow, ViewGetsItsGLOnlyOnceShownAndDescribesTheFormatItGot)
     EXPECT_EQ(described.dwFlags & PFD_NEED_PALETTE, 0u);
     EXPECT_EQ(box.Palette(), 0u);
 }
+
+TEST(MainWindow, OnAScreenSmallerThanTheLeastSizeTheWindowFitsAndThePanelScrolls)
+{
+    TOpenGL_box box;
+    const QRect area = box.screen()->availableGeometry();
+    ASSERT_LT(area.height(), 600) << "registered for a small screen only";
+    ASSERT_TRUE(ShowAndExpose(box));
+    EXPECT_TRUE(area.contains(box.frameGeometry())) << area.height() << " " << box.frameGeometry().height();
+    EXPECT_LE(box.minimumHeight(), area.height());
+    // The view begins right of the panel's scroll bar, centred as ever.
+    const QWidget* view = box.ViewWidget();
+    EXPECT_GT(view->x(), 200);
+    EXPECT_EQ(view->x() + view->width(), box.width());
+    // The marking, below the screen's edge at first, is scrolled into sight.
+    ASSERT_TRUE(ActivateForKeys(box));
+    QTest::keyClick(&box, Qt::Key_L, Qt::ControlModifier);
+    QWidget* field = box.Panel()->findChild<QWidget*>(QStringLiteral("edtFelgenbezeichnung"));
+    ASSERT_TRUE(field && field->hasFocus());
+    const QRect shown(field->mapTo(&box, QPoint(0, 0)), field->size());
+    EXPECT_TRUE(box.rect().contains(shown)) << shown.y() << " in " << box.height();
+}
