@@ -2,6 +2,7 @@
 
 #include "MarkingField.h"
 #include "MarkingReader.h"
+#include "PanelButtonStyle.h"
 #include "PanelFonts.h"
 #include "PanelTexts.h"
 #include "RimMarking.h"
@@ -32,18 +33,20 @@ const QColor Silver(0xC0, 0xC0, 0xC0);
 // colours it is given, in the light palette they have on a light desktop. A
 // dark style paints its own dark faces, and dims their text below what stays
 // legible while the window is in the background. Dialogs are windows of
-// their own and keep the desktop's scheme. Returns the buttons' style.
+// their own and keep the desktop's scheme. Returns the buttons' style, which
+// marks the focused control.
 QStyle* SetPanelDesign(QWidget* panel)
 {
-    auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-    fusion->setParent(panel);
-    fusion->setObjectName(QStringLiteral("PanelButtonStyle"));
+    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     QPalette p = fusion->standardPalette();
+    auto* style = new PanelButtonStyle(fusion);
+    style->setParent(panel);
+    style->setObjectName(QStringLiteral("PanelButtonStyle"));
     p.setColor(QPalette::Window, Qt::white);
     p.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(p);
     panel->setAutoFillBackground(true);
-    return fusion;
+    return style;
 }
 
 void SetColors(QWidget* w, const QColor& text, const QColor& background)

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// The panel's buttons and marking field in their light design, with the
+// focused control marked by a dark blue outline inside its edge: whenever it
+// has the focus, also before any key was pressed, so that the control a key
+// acts on can always be seen. Without the focus a control is drawn exactly
+// as the style beneath draws it.
+class PanelButtonStyle : public QProxyStyle {
+    Q_OBJECT
+public:
+    // Takes the style beneath.
+    explicit PanelButtonStyle(QStyle* base);
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override;
+};
