@@ -71,6 +71,7 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     ButtonStyle = SetPanelDesign(this);
     setFont(PanelFont(TahomaFamily, 11));
     setFixedWidth(PanelWidth);
+    window()->installEventFilter(this);
 
     CreateShapes();
     CreateLabels();
@@ -224,6 +225,8 @@ void TFrameSteuerung::CreateSpeedButtons()
         }
         button->setToolTip(s.hint);
         button->setAccessibleName(s.hint);
+        // Held, a view button steps on as a spin box's arrows do.
+        button->setAutoRepeat(true);
         connect(button, &QToolButton::clicked, this, s.handler);
     }
 }
@@ -308,6 +311,8 @@ void TFrameSteuerung::CreatePushButtons()
         button->setToolTip(s.hint);
         if (!s.accessibleName.isEmpty())
             button->setAccessibleName(s.accessibleName);
+        // Held, a dimension step repeats as a spin box's arrows do.
+        button->setAutoRepeat(s.caption == plus || s.caption == minus);
         connect(button, &QPushButton::clicked, this, s.handler);
         button->installEventFilter(this);
         tabChain.emplace_back(s.tabOrder, button);
@@ -333,6 +338,14 @@ QWidget* TFrameSteuerung::LastInTabOrder() const
 
 bool TFrameSteuerung::eventFilter(QObject* watched, QEvent* event)
 {
+    // A modal dialog takes the mouse and keys from the window: a held button
+    // would never see its release and would step on behind the dialog.
+    if (watched == window()) {
+        if (event->type() == QEvent::WindowBlocked)
+            for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+                button->setDown(false);
+        return QWidget::eventFilter(watched, event);
+    }
     // Enter presses the focused button as Space does: once a press, never
     // by auto-repeat. Outside a dialog a push button ignores Enter itself.
     if (event->type() == QEvent::KeyPress) {
