@@ -7,6 +7,7 @@
 #include "PanelTexts.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
+#include "StepHints.h"
 #include "TShape.h"
 #include "ToggleButtons.h"
 #include "WheelConfig.h"
@@ -348,12 +349,16 @@ bool TFrameSteuerung::eventFilter(QObject* watched, QEvent* event)
     }
     // Enter presses the focused button as Space does: once a press, never
     // by auto-repeat. Outside a dialog a push button ignores Enter itself.
-    if (event->type() == QEvent::KeyPress) {
+    // Its release hides any tooltip, so a refused step's reason comes back.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (!key->isAutoRepeat())
-                static_cast<QPushButton*>(watched)->click();
+            auto* button = static_cast<QPushButton*>(watched);
+            if (!key->isAutoRepeat() && event->type() == QEvent::KeyPress)
+                button->click();
+            else if (!key->isAutoRepeat())
+                ShowStepRefusalAgain(*button);
             return true;
         }
     }

@@ -1,5 +1,5 @@
-// What the panel tells besides its values: which switches are on, and that
-// a held button steps on.
+// What the panel tells besides its values: which switches are on, why a
+// dimension step was refused, and that a held button steps on.
 
 #include "PanelTestSupport.h"
 
@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QMessageBox>
 #include <QTest>
+#include <QToolTip>
 
 namespace {
 
@@ -41,6 +42,26 @@ TEST_F(PanelFeedback, SwitchesShowWhetherTheyAreOnAsTheRulesTurnOthersOff)
     EXPECT_EQ(on(), "btnColorRadschuessel btnShowDurchmesser btnSchnitt");
     QTest::keyClick(Button("btnColorRadschuessel"), Qt::Key_Return);
     EXPECT_EQ(on(), "btnShowDurchmesser btnSchnitt");
+}
+
+TEST_F(PanelFeedback, ARefusedStepSaysWhyAtItsButtonForClickAndKeyAlike)
+{
+    const auto tipSays = [](const char* text) {
+        return ServeUntil([&] { return QToolTip::isVisible() && QToolTip::text() == QString::fromUtf8(text); });
+    };
+    const char* const narrowing = "Schmaler als 6 Zoll erst bei einer Einpresstiefe bis 31 mm";
+    Click("btnMaulweiteMinus");
+    EXPECT_TRUE(tipSays(narrowing));
+    QAccessibleInterface* narrower = QAccessible::queryAccessibleInterface(Button("btnMaulweiteMinus"));
+    EXPECT_EQ(narrower->text(QAccessible::Description), QString::fromUtf8(narrowing));
+
+    // Steps taken tell nothing and withdraw what no longer holds: the hint is back.
+    ClickTimes("btnDurchmesserPlus", 2);
+    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_EQ(narrower->text(QAccessible::Description), QStringLiteral("verkleinern"));
+    // Enter's release would hide the tooltip its press showed.
+    QTest::keyClick(Button("btnDurchmesserPlus"), Qt::Key_Return);
+    EXPECT_TRUE(tipSays("Größter Durchmesser: 17 Zoll"));
 }
 
 TEST_F(PanelFeedback, AHeldButtonTakesOneStepWithOneRebuildAndFrameAtATimeUntilReleased)
