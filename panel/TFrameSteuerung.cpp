@@ -2,11 +2,14 @@
 
 #include "MarkingField.h"
 #include "MarkingReader.h"
+#include "PanelButtonStyle.h"
 #include "PanelFonts.h"
 #include "PanelTexts.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
+#include "StepHints.h"
 #include "TShape.h"
+#include "ToggleButtons.h"
 #include "WheelConfig.h"
 
 #include <QKeyEvent>
@@ -32,18 +35,20 @@ const QColor Silver(0xC0, 0xC0, 0xC0);
 // colours it is given, in the light palette they have on a light desktop. A
 // dark style paints its own dark faces, and dims their text below what stays
 // legible while the window is in the background. Dialogs are windows of
-// their own and keep the desktop's scheme. Returns the buttons' style.
+// their own and keep the desktop's scheme. Returns the buttons' style, which
+// marks the focused control and the switches that are on.
 QStyle* SetPanelDesign(QWidget* panel)
 {
-    auto* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
-    fusion->setParent(panel);
-    fusion->setObjectName(QStringLiteral("PanelButtonStyle"));
+    QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"));
     QPalette p = fusion->standardPalette();
+    auto* style = new PanelButtonStyle(fusion);
+    style->setParent(panel);
+    style->setObjectName(QStringLiteral("PanelButtonStyle"));
     p.setColor(QPalette::Window, Qt::white);
     p.setColor(QPalette::WindowText, Qt::black);
     panel->setPalette(p);
     panel->setAutoFillBackground(true);
-    return fusion;
+    return style;
 }
 
 void SetColors(QWidget* w, const QColor& text, const QColor& background)
@@ -67,6 +72,7 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     ButtonStyle = SetPanelDesign(this);
     setFont(PanelFont(TahomaFamily, 11));
     setFixedWidth(PanelWidth);
+    window()->installEventFilter(this);
 
     CreateShapes();
     CreateLabels();
@@ -220,6 +226,8 @@ void TFrameSteuerung::CreateSpeedButtons()
         }
         button->setToolTip(s.hint);
         button->setAccessibleName(s.hint);
+        // Held, a view button steps on as a spin box's arrows do.
+        button->setAutoRepeat(true);
         connect(button, &QToolButton::clicked, this, s.handler);
     }
 }
@@ -249,44 +257,48 @@ void TFrameSteuerung::CreatePushButtons()
     const auto styled = [](const char* subject, const QString& hint) {
         return QString::fromUtf8(subject) + QStringLiteral(": ") + hint;
     };
+    // A switch is named for what it switches on; its state says whether it is.
+    const auto lit = [](const char* part) { return QString::fromUtf8(part) + QStringLiteral(" hervorheben"); };
+    const auto measured = [](const char* size) { return QString::fromUtf8(size) + QStringLiteral(" bemaßen"); };
     using F = TFrameSteuerung;
     const PushSpec buttons[] = {
-        {"btnSchnitt", {96, 88, 89, 25}, QStringLiteral("Halbschnitt"), restyle, {}, 5, &F::btnSchnittClick},
+        {"btnSchnitt", {96, 88, 89, 25}, QStringLiteral("Halbschnitt"), restyle, QStringLiteral("Halbschnitt"), 5,
+         &F::btnSchnittClick},
         {"btnStyle", {96, 112, 89, 25}, style, restyle, styled("Style", restyle), 4, &F::btnStyleClick},
         {"btnMaulweitePlus", {136, 192, 17, 17}, plus, grow, named("Maulweite", grow), 2, &F::btnMaulweitePlusClick},
         {"btnMaulweiteMinus", {152, 192, 17, 17}, minus, shrink, named("Maulweite", shrink), 3,
          &F::btnMaulweiteMinusClick},
-        {"btnShowMaulweite", {168, 192, 17, 17}, query, toggle, named("Maulweite", toggle), 6,
+        {"btnShowMaulweite", {168, 192, 17, 17}, query, toggle, measured("Maulweite"), 6,
          &F::btnShowMaulweiteClick},
         {"btnDurchmesserPlus", {136, 216, 17, 17}, plus, grow, named("Durchmesser", grow), 0,
          &F::btnDurchmesserPlusClick},
         {"btnDurchmesserMinus", {152, 216, 17, 17}, minus, shrink, named("Durchmesser", shrink), 1,
          &F::btnDurchmesserMinusClick},
-        {"btnShowDurchmesser", {168, 216, 17, 17}, query, toggle, named("Durchmesser", toggle), 7,
+        {"btnShowDurchmesser", {168, 216, 17, 17}, query, toggle, measured("Durchmesser"), 7,
          &F::btnShowDurchmesserClick},
         {"btnEinpresstiefePlus", {136, 240, 17, 17}, plus, grow, named("Einpresstiefe", grow), 8,
          &F::btnEinpresstiefePlusClick},
         {"btnEinpresstiefeMinus", {152, 240, 17, 17}, minus, shrink, named("Einpresstiefe", shrink), 9,
          &F::btnEinpresstiefeMinusClick},
-        {"btnShowEinpresstiefe", {168, 240, 17, 17}, query, toggle, named("Einpresstiefe", toggle), 10,
+        {"btnShowEinpresstiefe", {168, 240, 17, 17}, query, toggle, measured("Einpresstiefe"), 10,
          &F::btnShowEinpresstiefeClick},
         {"btnLochkreisePlus", {136, 264, 17, 17}, plus, grow, named("Radbolzen", grow), 11,
          &F::btnLochkreisePlusClick},
         {"btnLochkreiseMinus", {152, 264, 17, 17}, minus, shrink, named("Radbolzen", shrink), 12,
          &F::btnLochkreiseMinusClick},
-        {"btnColorFelgenschuessel", {168, 336, 17, 17}, query, toggle, named("Felgenschüssel", toggle), 19,
+        {"btnColorFelgenschuessel", {168, 336, 17, 17}, query, toggle, lit("Felgenschüssel"), 19,
          &F::btnColorFelgenschuesselClick},
-        {"btnColorFelgenhorn", {168, 360, 17, 17}, query, toggle, named("Felgenhorn", toggle), 15,
+        {"btnColorFelgenhorn", {168, 360, 17, 17}, query, toggle, lit("Felgenhorn"), 15,
          &F::btnColorFelgenhornClick},
-        {"btnColorFelgenschulter", {168, 384, 17, 17}, query, toggle, named("Felgenschulter", toggle), 16,
+        {"btnColorFelgenschulter", {168, 384, 17, 17}, query, toggle, lit("Felgenschulter"), 16,
          &F::btnColorFelgenschulterClick},
         {"btnStyleHump", {128, 408, 33, 17}, style, restyle, styled("Hump", restyle), 14, &F::btnStyleHumpClick},
-        {"btnColorHump", {168, 408, 17, 17}, query, toggle, named("Hump", toggle), 17, &F::btnColorHumpClick},
+        {"btnColorHump", {168, 408, 17, 17}, query, toggle, lit("Hump"), 17, &F::btnColorHumpClick},
         {"btnStyleFelgenbett", {128, 432, 33, 17}, style, restyle, styled("Felgenbett", restyle), 13,
          &F::btnStyleFelgenbettClick},
-        {"btnColorFelgenbett", {168, 432, 17, 17}, query, toggle, named("Felgenbett", toggle), 18,
+        {"btnColorFelgenbett", {168, 432, 17, 17}, query, toggle, lit("Felgenbett"), 18,
          &F::btnColorFelgenbettClick},
-        {"btnColorRadschuessel", {168, 456, 17, 17}, query, toggle, named("Radscheibe", toggle), 20,
+        {"btnColorRadschuessel", {168, 456, 17, 17}, query, toggle, lit("Radscheibe"), 20,
          &F::btnColorRadschuesselClick},
     };
 
@@ -300,11 +312,14 @@ void TFrameSteuerung::CreatePushButtons()
         button->setToolTip(s.hint);
         if (!s.accessibleName.isEmpty())
             button->setAccessibleName(s.accessibleName);
+        // Held, a dimension step repeats as a spin box's arrows do.
+        button->setAutoRepeat(s.caption == plus || s.caption == minus);
         connect(button, &QPushButton::clicked, this, s.handler);
         button->installEventFilter(this);
         tabChain.emplace_back(s.tabOrder, button);
     }
     btnSchnitt = findChild<QPushButton*>(QStringLiteral("btnSchnitt"), Qt::FindDirectChildrenOnly);
+    MakeToggleButtonsCheckable(*this);
     std::sort(tabChain.begin(), tabChain.end());
     for (const auto& [order, button] : tabChain)
         TabChain.push_back(button);
@@ -324,14 +339,26 @@ QWidget* TFrameSteuerung::LastInTabOrder() const
 
 bool TFrameSteuerung::eventFilter(QObject* watched, QEvent* event)
 {
+    // A modal dialog takes the mouse and keys from the window: a held button
+    // would never see its release and would step on behind the dialog.
+    if (watched == window()) {
+        if (event->type() == QEvent::WindowBlocked)
+            for (auto* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly))
+                button->setDown(false);
+        return QWidget::eventFilter(watched, event);
+    }
     // Enter presses the focused button as Space does: once a press, never
     // by auto-repeat. Outside a dialog a push button ignores Enter itself.
-    if (event->type() == QEvent::KeyPress) {
+    // Its release hides any tooltip, so a refused step's reason comes back.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            if (!key->isAutoRepeat())
-                static_cast<QPushButton*>(watched)->click();
+            auto* button = static_cast<QPushButton*>(watched);
+            if (!key->isAutoRepeat() && event->type() == QEvent::KeyPress)
+                button->click();
+            else if (!key->isAutoRepeat())
+                ShowStepRefusalAgain(*button);
             return true;
         }
     }
@@ -356,6 +383,7 @@ void TFrameSteuerung::ShowMarking()
 void TFrameSteuerung::Rebuild()
 {
     ShowMarking();
+    ShowToggleStates(Config, *this);
     Host.BuildWheelList();
     Host.RenderScene();
 }

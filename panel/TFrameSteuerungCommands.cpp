@@ -6,6 +6,7 @@
 #include "RimComparison.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
+#include "StepHints.h"
 #include "WheelConfig.h"
 #include "WheelRules.h"
 
@@ -16,7 +17,7 @@
 // Each command applies its rule, rewrites its own text, then rebuilds and
 // draws, or only draws for the view commands, whose steps the view's keys and
 // wheel take alike. Refused and bounded steps still rewrite the label and
-// rebuild.
+// rebuild, and then say why at their button.
 
 void TFrameSteuerung::SpeedButton6Click()
 {
@@ -69,16 +70,20 @@ void TFrameSteuerung::btnStyleClick()
 
 void TFrameSteuerung::btnMaulweitePlusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::WidthUp);
     WidthUp(Config);
     SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::WidthUp, refusal);
 }
 
 void TFrameSteuerung::btnMaulweiteMinusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::WidthDown);
     WidthDown(Config);
     SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::WidthDown, refusal);
 }
 
 void TFrameSteuerung::btnShowMaulweiteClick()
@@ -89,16 +94,20 @@ void TFrameSteuerung::btnShowMaulweiteClick()
 
 void TFrameSteuerung::btnDurchmesserPlusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::DiameterUp);
     DiameterUp(Config);
     SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::DiameterUp, refusal);
 }
 
 void TFrameSteuerung::btnDurchmesserMinusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::DiameterDown);
     DiameterDown(Config);
     SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::DiameterDown, refusal);
 }
 
 void TFrameSteuerung::btnShowDurchmesserClick()
@@ -109,16 +118,20 @@ void TFrameSteuerung::btnShowDurchmesserClick()
 
 void TFrameSteuerung::btnEinpresstiefePlusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::OffsetUp);
     OffsetUp(Config);
     SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::OffsetUp, refusal);
 }
 
 void TFrameSteuerung::btnEinpresstiefeMinusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::OffsetDown);
     OffsetDown(Config);
     SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::OffsetDown, refusal);
 }
 
 void TFrameSteuerung::btnShowEinpresstiefeClick()
@@ -129,16 +142,20 @@ void TFrameSteuerung::btnShowEinpresstiefeClick()
 
 void TFrameSteuerung::btnLochkreisePlusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::BoltsUp);
     BoltsUp(Config);
     SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::BoltsUp, refusal);
 }
 
 void TFrameSteuerung::btnLochkreiseMinusClick()
 {
+    const QString refusal = StepRefusalText(Config, DimensionStep::BoltsDown);
     BoltsDown(Config);
     SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
     Rebuild();
+    TellStepRefusal(*this, DimensionStep::BoltsDown, refusal);
 }
 
 void TFrameSteuerung::btnColorFelgenschuesselClick()
@@ -230,6 +247,7 @@ void TFrameSteuerung::SetRim(const MarkedRim& rim)
     ApplyMarkedRim(Config, rim);
     ShowValues();
     Rebuild();
+    WithdrawStepRefusals(*this);
 }
 
 void TFrameSteuerung::ShowValues()

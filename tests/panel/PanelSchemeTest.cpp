@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <regex>
 
 namespace {
@@ -185,9 +186,7 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
     if (dark)
         box.KeepReference(box.Config());
     ASSERT_EQ(box.Panel()->findChild<QLabel*>(QStringLiteral("lblVergleich"))->isVisible(), dark);
-    // Neither focus nor hover marks a control in the picture.
-    if (QWidget* focused = QApplication::focusWidget())
-        focused->clearFocus();
+    // No hover marks a control in the picture.
     QCursor::setPos(0, 0);
     const QList<QWidget*> controls = box.findChildren<QWidget*>();
     ASSERT_TRUE(ServeUntil([&] { return std::ranges::none_of(controls, &QWidget::underMouse); }));
@@ -198,6 +197,9 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
     for (QWidget* activeWindow : {static_cast<QWidget*>(nullptr), static_cast<QWidget*>(&box)}) {
         QApplication::setActiveWindow(activeWindow);
         QCoreApplication::processEvents();
+        // Nor does the focus, which activation gives to the first button.
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
         const char* state = activeWindow ? "active" : "inactive";
         const QImage window = box.grab().toImage();
         const qreal dpr = window.devicePixelRatio();
@@ -220,6 +222,29 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
     }
     EXPECT_GE(measured, 2 * 40) << "the window's texts were not found";
     ASSERT_TRUE(box.grab(QRect(0, 0, box.Panel()->width(), box.height())).toImage().save(QString::fromLocal8Bit(output)));
+
+    // The focus mark: the pixels the focus changes, in the colour most of
+    // them take, against every unchanged pixel beside them: the button's
+    // face, the panel around it, the neighbour that overlaps it.
+    auto* button = box.Panel()->findChild<QWidget*>(QStringLiteral("btnDurchmesserPlus"));
+    const QRect around = button->geometry().adjusted(-3, -3, 3, 3);
+    const QImage plain = box.Panel()->grab(around).toImage();
+    button->setFocus();
+    ASSERT_TRUE(button->hasFocus());
+    const QImage marked = box.Panel()->grab(around).toImage();
+    const std::vector<QPoint> mark = ChangedPixels(plain, marked, 0);
+    std::map<QRgb, unsigned> inks;
+    for (const QPoint& p : mark)
+        ++inks[marked.pixel(p)];
+    const auto [ink, count] = *std::ranges::max_element(inks, {}, &std::pair<const QRgb, unsigned>::second);
+    double lowest = 100.0;
+    for (const QPoint& p : mark)
+        for (const QPoint& next : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)})
+            if (std::ranges::find(mark, next) == mark.end())
+                lowest = std::min(lowest, ContrastRatio(Luminance(ink), Luminance(marked.pixelColor(next))));
+    std::printf("focus mark %s, %u pixels, lowest contrast %.2f\n", qPrintable(QColor(ink).name()), count, lowest);
+    EXPECT_GE(count, 4u * button->width()) << "the mark does not go round the button";
+    EXPECT_GE(lowest, 3.0);
 }
 
 TEST(PanelSchemes, EveryTextIsLegibleInEverySchemeAndTheDefaultPanelIsAsDesigned)

@@ -1,0 +1,64 @@
+#include "ConfigSteps.h"
+#include "RimTable.h"
+#include "StepRefusal.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+std::string Why(const WheelConfig& c, DimensionStep step)
+{
+    return StepRefusal(c, step, ",");
+}
+
+// A figure as the reasons write it, with the typographic minus.
+std::string Figure(double value)
+{
+    const std::string whole = std::to_string(static_cast<int>(std::abs(value)));
+    return (value < 0 ? "\u2212" : "") + whole + (value != static_cast<int>(value) ? ",5" : "");
+}
+
+TEST(StepRefusal, WidthAndOffsetStepsAreExplainedAtEveryWidthAsTheRimTableHasThem)
+{
+    for (const RimWidthRow& row : kRimWidths) {
+        const std::string width = Figure(row.maulweite) + " Zoll";
+        SCOPED_TRACE(width);
+        const std::string band = "Die Einpresstiefe reicht bei " + width + " von " + Figure(row.lowestOffset) +
+                                 " bis " + Figure(row.highestOffset) + " mm";
+        const WheelConfig top = ConfigAt(row.maulweite, row.highestOffset);
+        const WheelConfig bottom = ConfigAt(row.maulweite, row.lowestOffset);
+        EXPECT_EQ(Why(top, DimensionStep::OffsetUp), band);
+        EXPECT_EQ(Why(bottom, DimensionStep::OffsetDown), band);
+        EXPECT_EQ(Why(top, DimensionStep::OffsetDown) + Why(bottom, DimensionStep::OffsetUp), "");
+        EXPECT_EQ(Why(top, DimensionStep::WidthUp), row.maulweite == 8.0 ? "Größte Maulweite: 8 Zoll" : "");
+        if (!row.narrowUpTo) {
+            EXPECT_EQ(Why(bottom, DimensionStep::WidthDown), "Kleinste Maulweite: " + width);
+            continue;
+        }
+        EXPECT_EQ(Why(ConfigAt(row.maulweite, *row.narrowUpTo), DimensionStep::WidthDown), "");
+        EXPECT_EQ(Why(top, DimensionStep::WidthDown),
+                  "Schmaler als " + width + " erst bei einer Einpresstiefe bis " + Figure(*row.narrowUpTo) + " mm");
+    }
+}
+
+TEST(StepRefusal, DiameterAndBoltStepsAreExplainedAtTheirEnds)
+{
+    WheelConfig top = StartConfig();
+    WheelConfig bottom = StartConfig();
+    for (int i = 0; i < 5; ++i) {
+        DiameterUp(top);
+        BoltsUp(top);
+        DiameterDown(bottom);
+        BoltsDown(bottom);
+    }
+    EXPECT_EQ(Why(top, DimensionStep::DiameterUp), "Größter Durchmesser: 17 Zoll");
+    EXPECT_EQ(Why(top, DimensionStep::BoltsUp), "Höchstens 5 Radbolzen");
+    EXPECT_EQ(Why(bottom, DimensionStep::DiameterDown), "Kleinster Durchmesser: 13 Zoll");
+    EXPECT_EQ(Why(bottom, DimensionStep::BoltsDown), "Mindestens 3 Radbolzen");
+    EXPECT_EQ(Why(top, DimensionStep::DiameterDown) + Why(bottom, DimensionStep::BoltsUp), "");
+}
+
+}  // namespace
