@@ -46,18 +46,15 @@ TEST(StepRefusal, WidthAndOffsetStepsAreExplainedAtEveryWidthAsTheRimTableHasThe
 
 TEST(StepRefusal, DiameterAndBoltStepsAreExplainedAtTheirEnds)
 {
-    WheelConfig top = StartConfig();
-    WheelConfig bottom = StartConfig();
-    for (int i = 0; i < 5; ++i) {
-        DiameterUp(top);
-        BoltsUp(top);
-        DiameterDown(bottom);
-        BoltsDown(bottom);
-    }
-    EXPECT_EQ(Why(top, DimensionStep::DiameterUp), "Größter Durchmesser: 17 Zoll");
-    EXPECT_EQ(Why(top, DimensionStep::BoltsUp), "Höchstens 5 Radbolzen");
-    EXPECT_EQ(Why(bottom, DimensionStep::DiameterDown), "Kleinster Durchmesser: 13 Zoll");
-    EXPECT_EQ(Why(bottom, DimensionStep::BoltsDown), "Mindestens 3 Radbolzen");
+    WheelConfig top = StartConfig(), bottom = StartConfig();
+    for (void (*rule)(WheelConfig&) : {DiameterUp, BoltsUp, DiameterUp, BoltsUp, DiameterUp, BoltsUp})
+        rule(top);
+    for (void (*rule)(WheelConfig&) : {DiameterDown, BoltsDown, DiameterDown, BoltsDown, DiameterDown, BoltsDown})
+        rule(bottom);
+    EXPECT_EQ(Why(top, DimensionStep::DiameterUp) + "; " + Why(top, DimensionStep::BoltsUp) + "; " +
+                  Why(bottom, DimensionStep::DiameterDown) + "; " + Why(bottom, DimensionStep::BoltsDown),
+              "Größter Durchmesser: 17 Zoll; Höchstens 5 Radbolzen; Kleinster Durchmesser: 13 Zoll; "
+              "Mindestens 3 Radbolzen");
     EXPECT_EQ(Why(top, DimensionStep::DiameterDown) + Why(bottom, DimensionStep::BoltsUp), "");
 }
 
