@@ -15,7 +15,6 @@ enum class Toggle {
     ShowDurchmesser,
     Halbschnitt,
 };
-inline constexpr int ToggleCount = 10;
 
 // Whether the switch is on in the configuration. The whole-rim highlight
 // lights the four rim parts too, and their switches show it.

@@ -6,12 +6,11 @@
 #include <QToolTip>
 #include <QWidget>
 
-#include <array>
 #include <utility>
 
 namespace {
 
-const std::array<std::pair<DimensionStep, const char*>, 8> StepButtonNames{{
+const std::pair<DimensionStep, const char*> StepButtonNames[] = {
     {DimensionStep::WidthUp, "btnMaulweitePlus"},
     {DimensionStep::WidthDown, "btnMaulweiteMinus"},
     {DimensionStep::DiameterUp, "btnDurchmesserPlus"},
@@ -20,7 +19,7 @@ const std::array<std::pair<DimensionStep, const char*>, 8> StepButtonNames{{
     {DimensionStep::OffsetDown, "btnEinpresstiefeMinus"},
     {DimensionStep::BoltsUp, "btnLochkreisePlus"},
     {DimensionStep::BoltsDown, "btnLochkreiseMinus"},
-}};
+};
 
 void ShowTip(QAbstractButton& button, const QString& reason)
 {

@@ -5,12 +5,11 @@
 #include <QAbstractButton>
 #include <QWidget>
 
-#include <array>
 #include <utility>
 
 namespace {
 
-const std::array<std::pair<Toggle, const char*>, ToggleCount> ToggleButtonNames{{
+const std::pair<Toggle, const char*> ToggleButtonNames[] = {
     {Toggle::ColorFelgenschuessel, "btnColorFelgenschuessel"},
     {Toggle::ColorFelgenhorn, "btnColorFelgenhorn"},
     {Toggle::ColorFelgenschulter, "btnColorFelgenschulter"},
@@ -21,7 +20,7 @@ const std::array<std::pair<Toggle, const char*>, ToggleCount> ToggleButtonNames{
     {Toggle::ShowEinpresstiefe, "btnShowEinpresstiefe"},
     {Toggle::ShowDurchmesser, "btnShowDurchmesser"},
     {Toggle::Halbschnitt, "btnSchnitt"},
-}};
+};
 
 QAbstractButton* ButtonNamed(QWidget& panel, const char* name)
 {
