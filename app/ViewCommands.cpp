@@ -8,6 +8,7 @@
 #include "RimComparison.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
+#include "ToolTipAt.h"
 #include "Unit1.h"
 #include "ViewControls.h"
 #include "WheelRules.h"
@@ -150,7 +151,7 @@ void ViewCommands::ViewPointerRested(QPointF position)
         return;
     }
     NamedAt = position;
-    QToolTip::showText(Parts.view.mapToGlobal(position).toPoint(), name, &Parts.viewWidget);
+    ShowToolTipAt(Parts.view.mapToGlobal(position).toPoint(), name, &Parts.viewWidget);
 }
 
 void ViewCommands::ViewPointerMoved(std::optional<QPointF> position)

@@ -1,9 +1,10 @@
 #include "StepHints.h"
 
+#include "ToolTipAt.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLocale>
-#include <QToolTip>
 #include <QWidget>
 
 #include <utility>
@@ -24,7 +25,7 @@ const std::pair<DimensionStep, const char*> StepButtonNames[] = {
 void ShowTip(QAbstractButton& button, const QString& reason)
 {
     // Below the button, clear of the pointer that pressed it.
-    QToolTip::showText(button.mapToGlobal(QPoint(0, button.height() / 2)), reason, &button, button.rect());
+    ShowToolTipAt(button.mapToGlobal(QPoint(0, button.height() / 2)), reason, &button, button.rect());
 }
 
 void SetReason(QAbstractButton& button, const QString& reason)
