@@ -2,10 +2,12 @@
 
 #include "CommandLine.h"
 
+#include "AnsweredHide.h"
 #include "PinnedLibraries.h"
 #include "Release.h"
 #include "StartupFailure.h"
 #include "StartupMessages.h"
+#include "ToolTips.h"
 #include "Unit1.h"
 #include "ct_ogl1.h"
 
@@ -56,6 +58,7 @@ void ConfigureApplication()
         icon.addPixmap(QPixmap::fromImage(png.read()));
     }
     QApplication::setWindowIcon(icon);
+    TakeOverToolTips();
 }
 
 namespace {
@@ -120,9 +123,11 @@ int RunMarloQuent(int argc, char** argv)
             // The caption names the release, as a bug report should.
             const QString caption =
                 QApplication::applicationName() + QLatin1Char(' ') + QApplication::applicationVersion();
-            QMessageBox::critical(&box, caption,
-                                  QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
-                                                 "OpenGL-Kontext erstellt werden."));
+            AnsweredHide<QMessageBox>(QMessageBox::Critical, caption,
+                                      QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
+                                                     "OpenGL-Kontext erstellt werden."),
+                                      QMessageBox::Ok, &box)
+                .exec();
         }
         return EXIT_FAILURE;
     }

@@ -1,12 +1,14 @@
 #include "ErrorDialog.h"
 
+#include "AnsweredHide.h"
+
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
 
 void ShowGLErrorDialog(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fehler"),
+    AnsweredHide<QMessageBox> box(QMessageBox::Critical, QStringLiteral("Fehler"),
                     QStringLiteral("Error in OpenGL scene gefunden!"), QMessageBox::Ok, parent);
     box.setObjectName("GLErrorDialog");
     box.setWindowModality(Qt::ApplicationModal);

@@ -1,5 +1,6 @@
 #include "PictureActions.h"
 
+#include "AnsweredHide.h"
 #include "PictureDialogs.h"
 #include "PictureFile.h"
 #include "PictureSource.h"
@@ -28,7 +29,7 @@ constexpr int SuggestedPrintWidth = 3840;
 
 void Refuse(QWidget* parent, const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    AnsweredHide<QMessageBox> box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("PictureMessage"));
     box.exec();
 }

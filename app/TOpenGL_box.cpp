@@ -1,14 +1,19 @@
 #include "ct_ogl1.h"
 
 #include "ErrorDialog.h"
+#include "FrameAnswers.h"
 #include "GLBinding.h"
 #include "GLView.h"
 #include "PanelScroll.h"
 #include "RimComparison.h"
+#include "ToolTips.h"
 #include "Unit1.h"
 #include "ViewCommands.h"
 #include "WheelList.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QResizeEvent>
 #include <QScreen>
@@ -74,6 +79,13 @@ TOpenGL_box::TOpenGL_box()
 
 TOpenGL_box::~TOpenGL_box()
 {
+    // Still on screen, the window goes as a closed one does.
+    if (isVisible() && HidesWaitForFrames()) {
+        close();
+        const QDeadlineTimer deadline(1000);
+        while (isVisible() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
     FormDestroy();
     // The view goes before the commands it hands its input to.
     delete ViewContainer;
@@ -88,6 +100,10 @@ void TOpenGL_box::FormCreate()
 
 void TOpenGL_box::setVisible(bool visible)
 {
+    if (visible && Closing) {
+        Closing = FramesAnswered = false;
+        setUpdatesEnabled(true);
+    }
     QWidget::setVisible(visible);
     if (visible && !Fitted) {
         windowHandle()->installEventFilter(this);
@@ -154,6 +170,27 @@ QSize TOpenGL_box::StartClientSize() const
     // A screen too small for the least size is filled as far as it allows.
     const QSize least = LeastClientSize();
     return least == MinClientSize ? (OuterSize - FrameSize).expandedTo(least) : least;
+}
+
+void TOpenGL_box::closeEvent(QCloseEvent* event)
+{
+    if (FramesAnswered || !HidesWaitForFrames()) {
+        QWidget::closeEvent(event);
+        return;
+    }
+    // Hidden with a frame unanswered, any window of the program could take
+    // Qt's Wayland client down; they all wait for the compositor first,
+    // tooltips and the view included, and draw nothing meanwhile.
+    event->ignore();
+    if (Closing)
+        return;
+    Closing = true;
+    setUpdatesEnabled(false);
+    AfterFramesAnswered(WindowsOnScreen(), this, [this] {
+        FramesAnswered = true;
+        TakeDownToolTips();
+        close();
+    });
 }
 
 void TOpenGL_box::resizeEvent(QResizeEvent* event)
@@ -256,7 +293,7 @@ bool TOpenGL_box::ViewHasFocus() const
 
 void TOpenGL_box::DrawAndPresent(QImage* picture)
 {
-    if (!Renderer->BeginFrame())
+    if (Closing || !Renderer->BeginFrame())
         return;
     Renderer->DrawFrame(Wheel, [this] { ShowGLErrorDialog(this); });
     emit FrameDrawn();

@@ -1,5 +1,6 @@
 #include "ViewCommands.h"
 
+#include "AnsweredHide.h"
 #include "ComparisonHost.h"
 #include "PanelTexts.h"
 #include "PictureActions.h"
@@ -8,7 +9,7 @@
 #include "RimComparison.h"
 #include "RimMarking.h"
 #include "SceneHost.h"
-#include "ToolTipAt.h"
+#include "ToolTips.h"
 #include "Unit1.h"
 #include "ViewControls.h"
 #include "WheelRules.h"
@@ -18,7 +19,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
-#include <QToolTip>
 #include <QWidget>
 #include <QWindow>
 
@@ -49,7 +49,7 @@ ViewCommands::~ViewCommands() = default;
 QMenu* ViewCommands::Menu()
 {
     if (!ContextMenu) {
-        ContextMenu = new QMenu(&Parts.window);
+        ContextMenu = new AnsweredHide<QMenu>(&Parts.window);
         ContextMenu->setObjectName(QStringLiteral("ViewMenu"));
         for (std::size_t i = 0; i < MenuEntries.size(); ++i) {
             if (i > 0 && MenuEntries[i].second != MenuEntries[i - 1].second)
@@ -167,15 +167,20 @@ void ViewCommands::ViewPointerMoved(std::optional<QPointF> position)
             return;
     }
     NamedAt.reset();
-    QToolTip::hideText();
+    HideToolTip();
 }
 
 void ViewCommands::ShowAbout()
 {
-    QMessageBox::about(&Parts.window, QStringLiteral("Über MarloQuent"),
-                       QStringLiteral("<h3>MarloQuent %1</h3><p>%2.</p><p>Lizenz: %3</p>")
-                           .arg(QLatin1String(Release::Version), QString::fromUtf8(Release::Summary),
-                                QLatin1String(Release::Licence)));
+    // As QMessageBox::about makes it, with a hide that waits for its frame.
+    AnsweredHide<QMessageBox> box(QMessageBox::Information, QStringLiteral("Über MarloQuent"),
+                                  QStringLiteral("<h3>MarloQuent %1</h3><p>%2.</p><p>Lizenz: %3</p>")
+                                      .arg(QLatin1String(Release::Version), QString::fromUtf8(Release::Summary),
+                                           QLatin1String(Release::Licence)),
+                                  QMessageBox::NoButton, &Parts.window);
+    const QIcon icon = box.windowIcon();
+    box.setIconPixmap(icon.pixmap(icon.actualSize(QSize(64, 64))));
+    box.exec();
 }
 
 void ViewCommands::KeepReference()

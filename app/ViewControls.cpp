@@ -1,5 +1,6 @@
 #include "ViewControls.h"
 
+#include "AnsweredHide.h"
 #include "PictureActions.h"
 #include "QtTexts.h"
 #include "ViewCommands.h"
@@ -114,7 +115,7 @@ void ShowControlsHelp(QWidget* parent)
     }
     html += QStringLiteral("</table><p>Die Tasten der Ansicht gelten, wenn sie gewählt ist: ein "
                            "orangefarbener Rand zeigt es.</p>");
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Bedienung"), html, QMessageBox::Ok, parent);
+    AnsweredHide<QMessageBox> box(QMessageBox::Information, QStringLiteral("Bedienung"), html, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ControlsHelp"));
     box.setTextFormat(Qt::RichText);
     box.exec();

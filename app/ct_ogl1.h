@@ -68,6 +68,7 @@ signals:
     void ReferenceChanged();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,6 +104,10 @@ private:
     std::array<float, 16> StartRotMatrix{};
     std::optional<WheelConfig> ReferenceRim;
 
+    // Asked to close, the window draws no more and waits for the compositor
+    // to answer the frames on screen; then it closes.
+    bool Closing = false;
+    bool FramesAnswered = false;
     bool GLCreated = false;
     bool Placed = false;
     bool Fitted = false;

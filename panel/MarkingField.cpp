@@ -1,10 +1,13 @@
 #include "MarkingField.h"
 
+#include "AnsweredHide.h"
 #include "PanelFonts.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -118,4 +121,18 @@ void MarkingField::PutBack()
 {
     setText(Shown);
     ShowProblem({});
+}
+
+void MarkingField::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Qt's own entries for the field, made afresh for what the field holds
+    // now, in a menu whose hide waits for its frame. Qt's menu keeps them
+    // alive until the next one.
+    if (!Menu)
+        Menu = new AnsweredHide<QMenu>(this);
+    Menu->clear();
+    delete Entries;
+    Entries = createStandardContextMenu();
+    Menu->addActions(Entries->actions());
+    Menu->popup(event->globalPos());
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QPointer>
 
 class QLabel;
+class QMenu;
 
 // The rim's marking as a field to type a marking into. It lies over the box
 // that shows the marking and draws nothing until it has the focus, so that
@@ -32,6 +34,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PutBack();
@@ -39,4 +42,6 @@ private:
     QString Shown;
     bool SelectOnRelease = false;
     QLabel* ProblemLabel = nullptr;
+    QMenu* Menu = nullptr;
+    QPointer<QMenu> Entries;
 };

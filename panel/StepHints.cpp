@@ -1,6 +1,6 @@
 #include "StepHints.h"
 
-#include "ToolTipAt.h"
+#include "ToolTips.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -191,7 +191,7 @@ TEST_F(Pictures, PrintSizeIsLargerWithTheSameFraming)
     Action(QStringLiteral("Bild in Druckgröße speichern …"))->trigger();
     std::cout << "print size " << width << " px wide, dialogs answered at once: " << clock.elapsed() << " ms"
               << std::endl;
-    menu->hide();
+    EXPECT_TRUE(CloseWindow(*menu));
     EXPECT_EQ(dialogs.Count(), 0) << dialogs.MessageTexts().join(QLatin1Char('\n')).toStdString();
 
     // The range, and the printed size at 300 dpi, in the user's numbers.

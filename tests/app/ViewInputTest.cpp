@@ -6,6 +6,7 @@
 #include "FrameCapture.h"
 #include "GLView.h"
 #include "ImageCompare.h"
+#include "ToolTips.h"
 #include "Unit1.h"
 #include "ct_ogl1.h"
 
@@ -15,7 +16,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-#include <QToolTip>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
@@ -339,7 +339,7 @@ TEST_F(ViewInput, TheMenuKeyAndF1ShowTheViewsMenuAndTheControls)
               "Bild speichern …|Bild kopieren|Bild in Druckgröße speichern …|vergrößern|verkleinern|"
               "Ansicht zurücksetzen|Als Vergleich merken|Vergleich beenden|Felgenbezeichnung eingeben|Bedienung …|"
               "Über MarloQuent …");
-    menu->hide();
+    EXPECT_TRUE(CloseWindow(*menu));
 
     const DialogCounter dialogs;
     QTest::keyClick(box.get(), Qt::Key_F1);
@@ -462,10 +462,10 @@ TEST_F(ViewInput, AClickOnAPartIsItsButtonADragFromItOnlyTurnsAndAtRestItIsNamed
 
     // At rest over a part the view names it, and over the background nothing.
     QTest::mouseMove(View(), (PointOf(*box, "btnShowDurchmesser", 2)).value_or(QPointF()).toPoint());
-    EXPECT_TRUE(ServeUntil([] { return QToolTip::isVisible(); }));
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Durchmesser 15\""));
+    EXPECT_TRUE(ServeUntil([] { return ToolTipShown(); }));
+    EXPECT_EQ(ToolTipText(), QStringLiteral("Durchmesser 15\""));
     QTest::mouseMove(View(), QPoint(3, 3));
-    EXPECT_TRUE(ServeUntil([] { return !QToolTip::isVisible(); }));
+    EXPECT_TRUE(ServeUntil([] { return !ToolTipShown(); }));
 }
 
 TEST_F(ViewInput, AKeptRimIsDrawnBesideTheCurrentOneUntilTheComparisonEnds)

@@ -5,13 +5,13 @@
 
 #include "DialogCounter.h"
 #include "FrameCapture.h"
+#include "ToolTips.h"
 #include "Unit1.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QMessageBox>
 #include <QTest>
-#include <QToolTip>
 
 namespace {
 
@@ -45,7 +45,7 @@ TEST_F(PanelFeedback, SwitchesShowWhetherTheyAreOnAsTheRulesTurnOthersOff)
 TEST_F(PanelFeedback, ARefusedStepSaysWhyAtItsButtonForClickAndKeyAlike)
 {
     const auto tipSays = [](const char* text) {
-        return ServeUntil([&] { return QToolTip::isVisible() && QToolTip::text() == QString::fromUtf8(text); });
+        return ServeUntil([&] { return ToolTipShown() && ToolTipText() == QString::fromUtf8(text); });
     };
     const char* const narrowing = "Schmaler als 6 Zoll erst bei einer Einpresstiefe bis 31 mm";
     Click("btnMaulweiteMinus");
@@ -55,7 +55,7 @@ TEST_F(PanelFeedback, ARefusedStepSaysWhyAtItsButtonForClickAndKeyAlike)
 
     // Steps taken tell nothing and withdraw what no longer holds: the hint is back.
     ClickTimes("btnDurchmesserPlus", 2);
-    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_FALSE(ToolTipShown());
     EXPECT_EQ(narrower->text(QAccessible::Description), QStringLiteral("verkleinern"));
     // Enter's release would hide the tooltip its press showed.
     QTest::keyClick(Button("btnDurchmesserPlus"), Qt::Key_Return);

@@ -7,6 +7,10 @@ DialogCounter::DialogCounter()
 {
     QObject::connect(&Poll, &QTimer::timeout, [this] {
         QWidget* modal = QApplication::activeModalWidget();
+        // An answered dialog stays until the compositor has answered its frame.
+        if (modal == Answered)
+            return;
+        Answered = modal;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             Texts << box->text();
             if (Look)

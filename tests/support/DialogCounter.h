@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 
@@ -28,6 +29,7 @@ public:
 
 private:
     QTimer Poll;
+    QPointer<QWidget> Answered;
     QStringList Texts;
     std::deque<std::function<void(QWidget*)>> Answers;
     std::function<void(QMessageBox&)> Look;

@@ -57,6 +57,12 @@ QImage StartFrame(TOpenGL_box& box, QSize client)
     return WaitForClientSize(box, client) ? CaptureFrame(box) : QImage();
 }
 
+bool CloseWindow(QWidget& window)
+{
+    window.close();
+    return ServeUntil([&window] { return !window.isVisible(); });
+}
+
 bool ActivateForKeys(QWidget& window)
 {
     window.activateWindow();

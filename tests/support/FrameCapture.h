@@ -27,6 +27,10 @@ bool WaitForClientSize(const TOpenGL_box& box, QSize size, int timeoutMs = 5000)
 // when it cannot be had.
 QImage StartFrame(TOpenGL_box& box, QSize client);
 
+// Closes a window, a menu or a dialog as a user would, and waits until it
+// has gone: on Wayland it goes once the compositor has answered its frame.
+bool CloseWindow(QWidget& window);
+
 // Makes the window the active one, so that keys reach its focus widget. A
 // compositor without a keyboard activates no window; then the activation is
 // taken in-process.

@@ -1,0 +1,106 @@
+#include "FrameAnswers.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+// Qt takes a frame for lost after 100 ms; a little longer covers a loaded
+// machine, and a window the compositor does not show is not held for long.
+constexpr int AnswerTimeoutMs = 250;
+
+// Waits for the update asked of each window, which the platform delivers
+// only once the compositor has answered the window's last frame.
+class FrameProbe : public QObject {
+public:
+    FrameProbe(const QList<QWindow*>& windows, QObject* context, std::function<void()> then)
+        : Context(context)
+        , Then(std::move(then))
+    {
+        for (QWindow* window : windows) {
+            Waiting << window;
+            window->installEventFilter(this);
+            window->requestUpdate();
+        }
+        Timeout.setSingleShot(true);
+        connect(&Timeout, &QTimer::timeout, this, &FrameProbe::Finish);
+        Timeout.start(AnswerTimeoutMs);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::UpdateRequest || !Waiting.contains(watched))
+            return false;
+        watched->removeEventFilter(this);
+        Waiting.removeIf([watched](const QPointer<QObject>& w) { return !w || w == watched; });
+        if (Waiting.isEmpty())
+            Finish();
+        return true;
+    }
+
+private:
+    void Finish()
+    {
+        if (Finished)
+            return;
+        Finished = true;
+        Timeout.stop();
+        for (const QPointer<QObject>& window : std::as_const(Waiting))
+            if (window)
+                window->removeEventFilter(this);
+        // Runs within the answered window's update: a hide is safe there,
+        // deleting that window is not.
+        if (Context)
+            Then();
+        deleteLater();
+    }
+
+    QList<QPointer<QObject>> Waiting;
+    QPointer<QObject> Context;
+    std::function<void()> Then;
+    QTimer Timeout;
+    bool Finished = false;
+};
+
+}  // namespace
+
+bool HidesWaitForFrames()
+{
+    static const bool onWayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return onWayland;
+}
+
+void AfterFramesAnswered(const QList<QWindow*>& windows, QObject* context, std::function<void()> then)
+{
+    QList<QWindow*> shown;
+    for (QWindow* window : windows)
+        if (window && window->handle() && window->isVisible())
+            shown << window;
+    if (!HidesWaitForFrames() || shown.isEmpty()) {
+        then();
+        return;
+    }
+    new FrameProbe(shown, context, std::move(then));
+}
+
+QList<QWindow*> WindowsOnScreen()
+{
+    QList<QWindow*> windows;
+    for (QWindow* window : QGuiApplication::allWindows())
+        if (window->handle() && window->isVisible())
+            windows << window;
+    return windows;
+}
+
+QList<QWindow*> WindowAndPopups(QWindow* window)
+{
+    QList<QWindow*> windows{window};
+    for (QWindow* shown : WindowsOnScreen())
+        if (shown != window && (shown->type() == Qt::Popup || shown->type() == Qt::ToolTip))
+            windows << shown;
+    return windows;
+}
