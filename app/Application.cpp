@@ -83,8 +83,9 @@ QStringList Arguments(int argc, char** argv)
 
 int RunMarloQuent(int argc, char** argv)
 {
-    // The usage and the version need no display.
-    if (const std::optional<int> status = Answer(ReadCommandLine(Arguments(argc, argv), false)))
+    // The command line is answered without a display.
+    const StartRequest request = ReadCommandLine(Arguments(argc, argv));
+    if (const std::optional<int> status = Answer(request))
         return *status;
     if (!DisplayConfigured()) {
         std::fprintf(stderr, "%s\n", qPrintable(NoDisplayLine({})));
@@ -93,10 +94,6 @@ int RunMarloQuent(int argc, char** argv)
     StartupMessages startup;
     QApplication app(argc, argv);
     ConfigureApplication();
-    // Qt has taken its own options: the rest are the program's.
-    const StartRequest request = ReadCommandLine(QApplication::arguments(), true);
-    if (const std::optional<int> status = Answer(request))
-        return *status;
 #if defined(__SANITIZE_ADDRESS__)
     // Leaks are reported at exit, after the display has closed and unloaded
     // the GL driver; kept loaded, the driver's frames keep their names and

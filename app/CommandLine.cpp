@@ -6,6 +6,9 @@
 #include <QCommandLineParser>
 #include <QLocale>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Exit status of a command line that cannot be followed.
@@ -37,6 +40,34 @@ QString Usage()
         "  marloquent \"7J x 16 H2 ET40\" --compare \"6J x 15 H2 ET34\"\n");
 }
 
+// The options Qt documents for QGuiApplication and QApplication, with one or
+// two dashes: those that take the next argument, those that take none, and
+// those that take a value after "=".
+const char* const QtOptionsWithValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                           "qwindowgeometry", "qwindowicon", "qwindowtitle", "session",
+                                           "style", "stylesheet", "display", "geometry"};
+const char* const QtSwitches[] = {"reverse", "widgetcount"};
+const char* const QtOptionsWithEquals[] = {"qmljsdebugger=", "style=", "stylesheet="};
+
+QStringList WithoutQtOptions(const QStringList& arguments)
+{
+    QStringList kept;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1);
+        const auto is = [&name](const char* option) { return name == QLatin1String(option); };
+        const auto starts = [&name](const char* option) { return name.startsWith(QLatin1String(option)); };
+        if (i == 0 || !argument.startsWith(QLatin1Char('-')))
+            kept << argument;
+        else if (std::any_of(std::begin(QtOptionsWithValue), std::end(QtOptionsWithValue), is))
+            ++i;
+        else if (std::none_of(std::begin(QtSwitches), std::end(QtSwitches), is) &&
+                 std::none_of(std::begin(QtOptionsWithEquals), std::end(QtOptionsWithEquals), starts))
+            kept << argument;
+    }
+    return kept;
+}
+
 StartRequest Ending(int status, QString output, QString error = {})
 {
     StartRequest request;
@@ -48,7 +79,7 @@ StartRequest Ending(int status, QString output, QString error = {})
 
 }  // namespace
 
-StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved)
+StartRequest ReadCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Hilfe"));
@@ -59,14 +90,12 @@ StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved
     parser.addOption(version);
     parser.addOption(compare);
     parser.addPositionalArgument(QStringLiteral("FELGENBEZEICHNUNG"), QStringLiteral("die Felge beim Start"));
-    const bool parsed = parser.parse(arguments);
+    const bool parsed = parser.parse(WithoutQtOptions(arguments));
 
     if (parser.isSet(help))
         return Ending(0, Usage());
     if (parser.isSet(version))
         return Ending(0, QStringLiteral("MarloQuent %1\n").arg(QLatin1String(Release::Version)));
-    if (!qtOptionsRemoved)
-        return {};
     if (!parsed) {
         const QStringList unknown = parser.unknownOptionNames();
         // Qt gives the name without its dashes: one for a letter, two for a word.

@@ -20,8 +20,9 @@ struct StartRequest {
 };
 
 // Reads "marloquent [MARKING] [--compare MARKING]" and its options. The marking may come as one
-// argument or as several, which are read joined by blanks. Before the
-// application object has taken Qt's own options out, only --help and
-// --version are answered; afterwards everything is, and an unknown option or
-// a marking that cannot be read or set ends the start with status 2.
-StartRequest ReadCommandLine(const QStringList& arguments, bool qtOptionsRemoved);
+// argument or as several, which are read joined by blanks. The options Qt
+// documents for its application objects (-platform, -style, -display, ...)
+// are left for Qt, which takes them when the application object is made; so
+// the command line is read whole before there is a display, and an unknown
+// option or a marking that cannot be read or set ends the start with status 2.
+StartRequest ReadCommandLine(const QStringList& arguments);

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -81,12 +82,15 @@ TEST(PlatformTable, WithoutADisplayEveryPlatformNamesTheCauseAndEnds)
         ExpectRefusal(r);
 }
 
-TEST(PlatformTable, UsageAndVersionNeedNoDisplay)
+TEST(PlatformTable, TheCommandLineIsAnsweredWithoutADisplay)
 {
-    for (const auto& [option, answer] : {std::pair{"--help", "Aufruf: marloquent"}, {"--version", "MarloQuent "}}) {
+    const std::tuple<const char*, const char*, int> rows[] = {{"--help", "Aufruf: marloquent", 0},
+                                                              {"--version", "MarloQuent ", 0},
+                                                              {"--bogus", "marloquent: unbekannte Option „--bogus“", 2}};
+    for (const auto& [option, answer, status] : rows) {
         ProgramRun run(Program, Session({}), {option});
         ASSERT_TRUE(run.WaitForExit(FewSeconds)) << option;
-        EXPECT_EQ(run.ExitCode(), 0) << option << "\n" << run.Output();
+        EXPECT_EQ(run.ExitCode(), status) << option << "\n" << run.Output();
         EXPECT_EQ(run.Output().rfind(answer, 0), 0u) << option << "\n" << run.Output();
     }
 }
