@@ -120,7 +120,7 @@ int RunMarloQuent(int argc, char** argv)
             // The caption names the release, as a bug report should.
             const QString caption =
                 QApplication::applicationName() + QLatin1Char(' ') + QApplication::applicationVersion();
-            AnsweredHide<QMessageBox>(QMessageBox::Critical, caption,
+            AnsweredDialog<QMessageBox>(QMessageBox::Critical, caption,
                                       QStringLiteral("OpenGL ist nicht verfügbar: für die Ansicht konnte kein "
                                                      "OpenGL-Kontext erstellt werden."),
                                       QMessageBox::Ok, &box)

@@ -8,7 +8,7 @@
 
 void ShowGLErrorDialog(QWidget* parent)
 {
-    AnsweredHide<QMessageBox> box(QMessageBox::Critical, QStringLiteral("Fehler"),
+    AnsweredDialog<QMessageBox> box(QMessageBox::Critical, QStringLiteral("Fehler"),
                     QStringLiteral("Error in OpenGL scene gefunden!"), QMessageBox::Ok, parent);
     box.setObjectName("GLErrorDialog");
     box.setWindowModality(Qt::ApplicationModal);

@@ -29,7 +29,7 @@ constexpr int SuggestedPrintWidth = 3840;
 
 void Refuse(QWidget* parent, const QString& title, const QString& text)
 {
-    AnsweredHide<QMessageBox> box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    AnsweredDialog<QMessageBox> box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("PictureMessage"));
     box.exec();
 }

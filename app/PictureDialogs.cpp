@@ -33,7 +33,7 @@ const QString JpegFilter = QStringLiteral("JPEG-Bilder (*.jpg *.jpeg)");
 QString AskForPicturePath(QWidget* parent, const QString& title, const QString& folder, const QString& name)
 {
     NameOnlyIcons icons;
-    AnsweredHide<QFileDialog> dialog(parent, title);
+    AnsweredDialog<QFileDialog> dialog(parent, title);
     dialog.setObjectName(QStringLiteral("PictureFileDialog"));
     dialog.setIconProvider(&icons);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -56,7 +56,7 @@ int AskForPrintWidth(QWidget* parent, const QString& title, QSize view, int smal
     const auto centimetres = [&locale](double pixels) {
         return locale.toString(pixels / PrintDotsPerInch * 2.54, 'f', 1);
     };
-    AnsweredHide<QInputDialog> ask(parent);
+    AnsweredDialog<QInputDialog> ask(parent);
     ask.setObjectName(QStringLiteral("PrintWidthDialog"));
     ask.setWindowTitle(title);
     ask.setInputMode(QInputDialog::IntInput);

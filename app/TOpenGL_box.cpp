@@ -101,7 +101,8 @@ void TOpenGL_box::FormCreate()
 void TOpenGL_box::setVisible(bool visible)
 {
     if (visible && Closing) {
-        Closing = FramesAnswered = false;
+        Closing = false;
+        CloseGate.Cancel();
         setUpdatesEnabled(true);
     }
     QWidget::setVisible(visible);
@@ -174,23 +175,19 @@ QSize TOpenGL_box::StartClientSize() const
 
 void TOpenGL_box::closeEvent(QCloseEvent* event)
 {
-    if (FramesAnswered || !HidesWaitForFrames()) {
-        QWidget::closeEvent(event);
-        return;
-    }
     // Hidden with a frame unanswered, any window of the program could take
     // Qt's Wayland client down; they all wait for the compositor first,
     // tooltips and the view included, and draw nothing meanwhile.
-    event->ignore();
-    if (Closing)
+    if (CloseGate.Open(*this, WindowsOnScreen(), [this] {
+            TakeDownToolTips();
+            close();
+        })) {
+        QWidget::closeEvent(event);
         return;
+    }
+    event->ignore();
     Closing = true;
     setUpdatesEnabled(false);
-    AfterFramesAnswered(WindowsOnScreen(), this, [this] {
-        FramesAnswered = true;
-        TakeDownToolTips();
-        close();
-    });
 }
 
 void TOpenGL_box::resizeEvent(QResizeEvent* event)

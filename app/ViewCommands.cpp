@@ -173,7 +173,7 @@ void ViewCommands::ViewPointerMoved(std::optional<QPointF> position)
 void ViewCommands::ShowAbout()
 {
     // As QMessageBox::about makes it, with a hide that waits for its frame.
-    AnsweredHide<QMessageBox> box(QMessageBox::Information, QStringLiteral("Über MarloQuent"),
+    AnsweredDialog<QMessageBox> box(QMessageBox::Information, QStringLiteral("Über MarloQuent"),
                                   QStringLiteral("<h3>MarloQuent %1</h3><p>%2.</p><p>Lizenz: %3</p>")
                                       .arg(QLatin1String(Release::Version), QString::fromUtf8(Release::Summary),
                                            QLatin1String(Release::Licence)),

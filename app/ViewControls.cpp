@@ -115,7 +115,7 @@ void ShowControlsHelp(QWidget* parent)
     }
     html += QStringLiteral("</table><p>Die Tasten der Ansicht gelten, wenn sie gewählt ist: ein "
                            "orangefarbener Rand zeigt es.</p>");
-    AnsweredHide<QMessageBox> box(QMessageBox::Information, QStringLiteral("Bedienung"), html, QMessageBox::Ok, parent);
+    AnsweredDialog<QMessageBox> box(QMessageBox::Information, QStringLiteral("Bedienung"), html, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ControlsHelp"));
     box.setTextFormat(Qt::RichText);
     box.exec();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ComparisonHost.h"
+#include "FrameAnswers.h"
 #include "PictureSource.h"
 #include "PixelFormat.h"
 #include "SceneHost.h"
@@ -107,7 +108,7 @@ private:
     // Asked to close, the window draws no more and waits for the compositor
     // to answer the frames on screen; then it closes.
     bool Closing = false;
-    bool FramesAnswered = false;
+    HideGate CloseGate;
     bool GLCreated = false;
     bool Placed = false;
     bool Fitted = false;

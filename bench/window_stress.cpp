@@ -10,6 +10,7 @@
 // run that aborts is counted and the next one goes on; it prints the aborts
 // per thousand cycles and the first line each abort wrote.
 
+#include "PinnedLibraries.h"
 #include "WindowStress.h"
 
 #include <QApplication>
@@ -154,8 +155,11 @@ int main(int argc, char** argv)
     std::signal(SIGABRT, PrintStack);
     std::signal(SIGSEGV, PrintStack);
     QApplication app(argc, argv);
-    return RunWindowStress(child, [](int) {
+    const bool done = RunWindowStress(child, [](int) {
         std::puts("cycle");
         std::fflush(stdout);
-    }) ? EXIT_SUCCESS : EXIT_FAILURE;
+    });
+    // As the program does, so that a leak report at exit names the driver.
+    PinLoadedLibraries();
+    return done ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -2,11 +2,12 @@
 
 #include "FrameAnswers.h"
 
+#include <QCloseEvent>
 #include <QWidget>
 
-// One of Qt's windows (a menu, a dialog, a tooltip) whose hide waits until
-// the compositor has answered its last frame, however the hide comes: from
-// the program, from Qt's own handling of a click or a key, or from the
+// One of Qt's windows (a menu, a tooltip) whose hide and close wait until the
+// compositor has answered its last frame, however they come: from the
+// program, from Qt's own handling of a click or a key, or from the
 // compositor dismissing a popup. It stays on screen for that frame at most.
 template <class Base>
 class AnsweredHide : public Base {
@@ -15,29 +16,37 @@ public:
 
     void setVisible(bool visible) override
     {
-        HideWanted = !visible;
-        if (visible || !this->isVisible() || !HidesWaitForFrames() || !this->windowHandle()) {
+        if (visible)
+            Gate.Cancel();
+        if (visible || Gate.Open(*this, [this] { Base::setVisible(false); }))
             Base::setVisible(visible);
-            return;
-        }
-        if (Waiting)
-            return;
-        Waiting = true;
-        AfterFramesAnswered(WindowAndPopups(this->windowHandle()), this, [this] {
-            Waiting = false;
-            if (HideWanted)
-                Base::setVisible(false);
-        });
     }
 
     // Hides now: for a caller that has just had every frame answered.
-    void HideAtOnce()
+    void HideAtOnce() { Base::setVisible(false); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override
     {
-        HideWanted = true;
-        Base::setVisible(false);
+        if (Gate.Open(*this, [this] { this->close(); }))
+            Base::closeEvent(event);
+        else
+            event->ignore();
     }
 
-private:
-    bool HideWanted = false;
-    bool Waiting = false;
+    HideGate Gate;
+};
+
+// A dialog whose answer waits too: Qt closes a dialog it is done with
+// without a close event of its own.
+template <class Dialog>
+class AnsweredDialog : public AnsweredHide<Dialog> {
+public:
+    using AnsweredHide<Dialog>::AnsweredHide;
+
+    void done(int result) override
+    {
+        if (this->Gate.Open(*this, [this, result] { Dialog::done(result); }))
+            Dialog::done(result);
+    }
 };

@@ -4,7 +4,10 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
+
+#include <utility>
 
 namespace {
 
@@ -16,8 +19,10 @@ constexpr int AnswerTimeoutMs = 250;
 // only once the compositor has answered the window's last frame.
 class FrameProbe : public QObject {
 public:
+    // Goes with the context, should that go first.
     FrameProbe(const QList<QWindow*>& windows, QObject* context, std::function<void()> then)
-        : Context(context)
+        : QObject(context)
+        , Context(context)
         , Then(std::move(then))
     {
         for (QWindow* window : windows) {
@@ -103,4 +108,28 @@ QList<QWindow*> WindowAndPopups(QWindow* window)
         if (shown != window && (shown->type() == Qt::Popup || shown->type() == Qt::ToolTip))
             windows << shown;
     return windows;
+}
+
+bool HideGate::Open(QWidget& widget, const QList<QWindow*>& windows, std::function<void()> step)
+{
+    if (Passing || !HidesWaitForFrames() || !widget.isVisible() || !widget.windowHandle())
+        return true;
+    Held = std::move(step);
+    if (!Waiting) {
+        Waiting = true;
+        AfterFramesAnswered(windows, &widget, [this] {
+            Waiting = false;
+            Passing = true;
+            if (const std::function<void()> step = std::exchange(Held, nullptr))
+                step();
+            Passing = false;
+        });
+    }
+    return false;
+}
+
+bool HideGate::Open(QWidget& widget, std::function<void()> step)
+{
+    return Open(widget, widget.windowHandle() ? WindowAndPopups(widget.windowHandle()) : QList<QWindow*>{},
+                std::move(step));
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QObject;
+class QWidget;
 class QWindow;
 
 // Qt 6.4.2's Wayland client destroys a window's frame callback twice when
@@ -30,3 +31,23 @@ QList<QWindow*> WindowsOnScreen();
 // The window and every popup and tooltip on screen: hiding a window takes
 // down the popups that the compositor placed on it.
 QList<QWindow*> WindowAndPopups(QWindow* window);
+
+// Holds a widget's hide, close or dialog answer until the compositor has
+// answered the last frames of the windows given; then takes the step. A
+// closed window is destroyed at once, not only hidden, so closes are held
+// as hides are. Held again and again, the latest step is the one taken.
+class HideGate {
+public:
+    // True when the step may be taken now: no frame to wait for, or the
+    // gate is taking a held step. Otherwise `step` is held.
+    bool Open(QWidget& widget, const QList<QWindow*>& windows, std::function<void()> step);
+    // The window and its popups' frames.
+    bool Open(QWidget& widget, std::function<void()> step);
+    // Shown again: nothing held is taken.
+    void Cancel() { Held = nullptr; }
+
+private:
+    std::function<void()> Held;
+    bool Waiting = false;
+    bool Passing = false;
+};
