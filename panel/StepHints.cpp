@@ -5,22 +5,9 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLocale>
-#include <QWidget>
-
-#include <utility>
+#include <QPushButton>
 
 namespace {
-
-const std::pair<DimensionStep, const char*> StepButtonNames[] = {
-    {DimensionStep::WidthUp, "btnMaulweitePlus"},
-    {DimensionStep::WidthDown, "btnMaulweiteMinus"},
-    {DimensionStep::DiameterUp, "btnDurchmesserPlus"},
-    {DimensionStep::DiameterDown, "btnDurchmesserMinus"},
-    {DimensionStep::OffsetUp, "btnEinpresstiefePlus"},
-    {DimensionStep::OffsetDown, "btnEinpresstiefeMinus"},
-    {DimensionStep::BoltsUp, "btnLochkreisePlus"},
-    {DimensionStep::BoltsDown, "btnLochkreiseMinus"},
-};
 
 void ShowTip(QAbstractButton& button, const QString& reason)
 {
@@ -44,11 +31,13 @@ QString StepRefusalText(const WheelConfig& c, DimensionStep step)
     return QString::fromStdString(StepRefusal(c, step, QLocale().decimalPoint().toStdString()));
 }
 
-void TellStepRefusal(QWidget& panel, DimensionStep step, const QString& reason)
+void TellStepRefusal(std::span<const PushButtonRow> buttons, DimensionStep step, const QString& reason)
 {
-    for (const auto& [each, name] : StepButtonNames) {
-        auto* button = panel.findChild<QAbstractButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-        if (each != step || reason.isEmpty()) {
+    for (const PushButtonRow& row : buttons) {
+        if (!row.step)
+            continue;
+        QAbstractButton* button = row.button;
+        if (row.step != step || reason.isEmpty()) {
             SetReason(*button, {});
             continue;
         }
@@ -64,10 +53,11 @@ void TellStepRefusal(QWidget& panel, DimensionStep step, const QString& reason)
     }
 }
 
-void WithdrawStepRefusals(QWidget& panel)
+void WithdrawStepRefusals(std::span<const PushButtonRow> buttons)
 {
-    for (const auto& [each, name] : StepButtonNames)
-        SetReason(*panel.findChild<QAbstractButton*>(QLatin1String(name), Qt::FindDirectChildrenOnly), {});
+    for (const PushButtonRow& row : buttons)
+        if (row.step)
+            SetReason(*row.button, {});
 }
 
 void ShowStepRefusalAgain(QAbstractButton& button)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "PanelButtons.h"
 #include "StepRefusal.h"
 
 #include <QString>
 
 class QAbstractButton;
-class QWidget;
 struct WheelConfig;
 
 // Why a dimension step would be refused from this configuration, with the
@@ -17,10 +17,10 @@ QString StepRefusalText(const WheelConfig& c, DimensionStep step);
 // assistive technology. An empty reason, for a step taken, tells nothing.
 // Either way the reasons told before at the other step buttons are
 // withdrawn: they spoke of a rim that has changed since.
-void TellStepRefusal(QWidget& panel, DimensionStep step, const QString& reason);
+void TellStepRefusal(std::span<const PushButtonRow> buttons, DimensionStep step, const QString& reason);
 
 // Every reason withdrawn, for a rim set as a whole.
-void WithdrawStepRefusals(QWidget& panel);
+void WithdrawStepRefusals(std::span<const PushButtonRow> buttons);
 
 // The reason the button's last step was refused, as a tooltip again: a key's
 // release hides the tooltip its press showed.

@@ -9,7 +9,6 @@
 #include "SceneHost.h"
 #include "StepHints.h"
 #include "TShape.h"
-#include "ToggleButtons.h"
 #include "WheelConfig.h"
 
 #include <QKeyEvent>
@@ -190,29 +189,7 @@ void TFrameSteuerung::CreateLabels()
 
 void TFrameSteuerung::CreateSpeedButtons()
 {
-    struct SpeedSpec {
-        const char* name;
-        QPoint position;
-        QString face;
-        Qt::ArrowType arrow;
-        QString hint;
-        void (TFrameSteuerung::*handler)();
-    };
-    const SpeedSpec buttons[] = {
-        {"SpeedButton6", {16, 88}, QStringLiteral("-"), Qt::NoArrow, QStringLiteral("verkleinern"),
-         &TFrameSteuerung::SpeedButton6Click},
-        {"SpeedButton1", {40, 88}, {}, Qt::UpArrow, QStringLiteral("drehen nach oben"),
-         &TFrameSteuerung::SpeedButton1Click},
-        {"SpeedButton5", {64, 88}, QStringLiteral("+"), Qt::NoArrow, QStringLiteral("vergrößern"),
-         &TFrameSteuerung::SpeedButton5Click},
-        {"SpeedButton3", {16, 112}, {}, Qt::LeftArrow, QStringLiteral("drehen nach links"),
-         &TFrameSteuerung::SpeedButton3Click},
-        {"SpeedButton2", {40, 112}, {}, Qt::DownArrow, QStringLiteral("drehen nach unten"),
-         &TFrameSteuerung::SpeedButton2Click},
-        {"SpeedButton4", {64, 112}, {}, Qt::RightArrow, QStringLiteral("drehen nach rechts"),
-         &TFrameSteuerung::SpeedButton4Click},
-    };
-    for (const SpeedSpec& s : buttons) {
+    for (const SpeedButtonRow& s : SpeedButtonTable()) {
         auto* button = new QToolButton(this);
         button->setObjectName(QLatin1String(s.name));
         button->setGeometry(QRect(s.position, QSize(25, 25)));
@@ -234,92 +211,28 @@ void TFrameSteuerung::CreateSpeedButtons()
 
 void TFrameSteuerung::CreatePushButtons()
 {
-    struct PushSpec {
-        const char* name;
-        QRect geometry;
-        QString caption;
-        QString hint;
-        QString accessibleName;  // empty: the caption names the button
-        int tabOrder;
-        void (TFrameSteuerung::*handler)();
-    };
-    const QString grow = QStringLiteral("vergrößern");
-    const QString shrink = QStringLiteral("verkleinern");
-    const QString toggle = QStringLiteral("ein-/ ausblenden");
-    const QString restyle = QStringLiteral("Darstellung ändern");
-    const QString plus = QStringLiteral("+");
-    const QString minus = QStringLiteral("-");
-    const QString query = QStringLiteral("?");
-    const QString style = QStringLiteral("Style");
-    const auto named = [](const char* subject, const QString& hint) {
-        return QString::fromUtf8(subject) + QLatin1Char(' ') + hint;
-    };
-    const auto styled = [](const char* subject, const QString& hint) {
-        return QString::fromUtf8(subject) + QStringLiteral(": ") + hint;
-    };
-    // A switch is named for what it switches on; its state says whether it is.
-    const auto lit = [](const char* part) { return QString::fromUtf8(part) + QStringLiteral(" hervorheben"); };
-    const auto measured = [](const char* size) { return QString::fromUtf8(size) + QStringLiteral(" bemaßen"); };
-    using F = TFrameSteuerung;
-    const PushSpec buttons[] = {
-        {"btnSchnitt", {96, 88, 89, 25}, QStringLiteral("Halbschnitt"), restyle, QStringLiteral("Halbschnitt"), 5,
-         &F::btnSchnittClick},
-        {"btnStyle", {96, 112, 89, 25}, style, restyle, styled("Style", restyle), 4, &F::btnStyleClick},
-        {"btnMaulweitePlus", {136, 192, 17, 17}, plus, grow, named("Maulweite", grow), 2, &F::btnMaulweitePlusClick},
-        {"btnMaulweiteMinus", {152, 192, 17, 17}, minus, shrink, named("Maulweite", shrink), 3,
-         &F::btnMaulweiteMinusClick},
-        {"btnShowMaulweite", {168, 192, 17, 17}, query, toggle, measured("Maulweite"), 6,
-         &F::btnShowMaulweiteClick},
-        {"btnDurchmesserPlus", {136, 216, 17, 17}, plus, grow, named("Durchmesser", grow), 0,
-         &F::btnDurchmesserPlusClick},
-        {"btnDurchmesserMinus", {152, 216, 17, 17}, minus, shrink, named("Durchmesser", shrink), 1,
-         &F::btnDurchmesserMinusClick},
-        {"btnShowDurchmesser", {168, 216, 17, 17}, query, toggle, measured("Durchmesser"), 7,
-         &F::btnShowDurchmesserClick},
-        {"btnEinpresstiefePlus", {136, 240, 17, 17}, plus, grow, named("Einpresstiefe", grow), 8,
-         &F::btnEinpresstiefePlusClick},
-        {"btnEinpresstiefeMinus", {152, 240, 17, 17}, minus, shrink, named("Einpresstiefe", shrink), 9,
-         &F::btnEinpresstiefeMinusClick},
-        {"btnShowEinpresstiefe", {168, 240, 17, 17}, query, toggle, measured("Einpresstiefe"), 10,
-         &F::btnShowEinpresstiefeClick},
-        {"btnLochkreisePlus", {136, 264, 17, 17}, plus, grow, named("Radbolzen", grow), 11,
-         &F::btnLochkreisePlusClick},
-        {"btnLochkreiseMinus", {152, 264, 17, 17}, minus, shrink, named("Radbolzen", shrink), 12,
-         &F::btnLochkreiseMinusClick},
-        {"btnColorFelgenschuessel", {168, 336, 17, 17}, query, toggle, lit("Felgenschüssel"), 19,
-         &F::btnColorFelgenschuesselClick},
-        {"btnColorFelgenhorn", {168, 360, 17, 17}, query, toggle, lit("Felgenhorn"), 15,
-         &F::btnColorFelgenhornClick},
-        {"btnColorFelgenschulter", {168, 384, 17, 17}, query, toggle, lit("Felgenschulter"), 16,
-         &F::btnColorFelgenschulterClick},
-        {"btnStyleHump", {128, 408, 33, 17}, style, restyle, styled("Hump", restyle), 14, &F::btnStyleHumpClick},
-        {"btnColorHump", {168, 408, 17, 17}, query, toggle, lit("Hump"), 17, &F::btnColorHumpClick},
-        {"btnStyleFelgenbett", {128, 432, 33, 17}, style, restyle, styled("Felgenbett", restyle), 13,
-         &F::btnStyleFelgenbettClick},
-        {"btnColorFelgenbett", {168, 432, 17, 17}, query, toggle, lit("Felgenbett"), 18,
-         &F::btnColorFelgenbettClick},
-        {"btnColorRadschuessel", {168, 456, 17, 17}, query, toggle, lit("Radscheibe"), 20,
-         &F::btnColorRadschuesselClick},
-    };
-
+    PushButtons = PushButtonTable();
     std::vector<std::pair<int, QPushButton*>> tabChain;
-    for (const PushSpec& s : buttons) {
-        auto* button = new QPushButton(s.caption, this);
-        button->setObjectName(QLatin1String(s.name));
-        button->setGeometry(s.geometry);
+    for (PushButtonRow& row : PushButtons) {
+        auto* button = new QPushButton(row.caption, this);
+        button->setObjectName(QLatin1String(row.name));
+        button->setGeometry(row.geometry);
         button->setFocusPolicy(Qt::StrongFocus);
         button->setStyle(ButtonStyle);
-        button->setToolTip(s.hint);
-        if (!s.accessibleName.isEmpty())
-            button->setAccessibleName(s.accessibleName);
+        button->setToolTip(row.hint);
+        if (!row.accessibleName.isEmpty())
+            button->setAccessibleName(row.accessibleName);
         // Held, a dimension step repeats as a spin box's arrows do.
-        button->setAutoRepeat(s.caption == plus || s.caption == minus);
-        connect(button, &QPushButton::clicked, this, s.handler);
+        button->setAutoRepeat(row.step.has_value());
+        // A switch that is on is drawn pressed and reported checked.
+        button->setCheckable(row.toggle.has_value());
+        connect(button, &QPushButton::clicked, this, row.handler);
         button->installEventFilter(this);
-        tabChain.emplace_back(s.tabOrder, button);
+        tabChain.emplace_back(row.tabOrder, button);
+        row.button = button;
+        if (row.toggle == Toggle::Halbschnitt)
+            btnSchnitt = button;
     }
-    btnSchnitt = findChild<QPushButton*>(QStringLiteral("btnSchnitt"), Qt::FindDirectChildrenOnly);
-    MakeToggleButtonsCheckable(*this);
     std::sort(tabChain.begin(), tabChain.end());
     for (const auto& [order, button] : tabChain)
         TabChain.push_back(button);
@@ -383,7 +296,7 @@ void TFrameSteuerung::ShowMarking()
 void TFrameSteuerung::Rebuild()
 {
     ShowMarking();
-    ShowToggleStates(Config, *this);
+    ShowToggleStates(Config, PushButtons);
     Host.BuildWheelList();
     Host.RenderScene();
 }

@@ -74,7 +74,7 @@ void TFrameSteuerung::btnMaulweitePlusClick()
     WidthUp(Config);
     SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::WidthUp, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::WidthUp, refusal);
 }
 
 void TFrameSteuerung::btnMaulweiteMinusClick()
@@ -83,7 +83,7 @@ void TFrameSteuerung::btnMaulweiteMinusClick()
     WidthDown(Config);
     SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::WidthDown, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::WidthDown, refusal);
 }
 
 void TFrameSteuerung::btnShowMaulweiteClick()
@@ -98,7 +98,7 @@ void TFrameSteuerung::btnDurchmesserPlusClick()
     DiameterUp(Config);
     SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::DiameterUp, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::DiameterUp, refusal);
 }
 
 void TFrameSteuerung::btnDurchmesserMinusClick()
@@ -107,7 +107,7 @@ void TFrameSteuerung::btnDurchmesserMinusClick()
     DiameterDown(Config);
     SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::DiameterDown, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::DiameterDown, refusal);
 }
 
 void TFrameSteuerung::btnShowDurchmesserClick()
@@ -122,7 +122,7 @@ void TFrameSteuerung::btnEinpresstiefePlusClick()
     OffsetUp(Config);
     SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::OffsetUp, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::OffsetUp, refusal);
 }
 
 void TFrameSteuerung::btnEinpresstiefeMinusClick()
@@ -131,7 +131,7 @@ void TFrameSteuerung::btnEinpresstiefeMinusClick()
     OffsetDown(Config);
     SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::OffsetDown, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::OffsetDown, refusal);
 }
 
 void TFrameSteuerung::btnShowEinpresstiefeClick()
@@ -146,7 +146,7 @@ void TFrameSteuerung::btnLochkreisePlusClick()
     BoltsUp(Config);
     SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::BoltsUp, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::BoltsUp, refusal);
 }
 
 void TFrameSteuerung::btnLochkreiseMinusClick()
@@ -155,7 +155,7 @@ void TFrameSteuerung::btnLochkreiseMinusClick()
     BoltsDown(Config);
     SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
     Rebuild();
-    TellStepRefusal(*this, DimensionStep::BoltsDown, refusal);
+    TellStepRefusal(PushButtons, DimensionStep::BoltsDown, refusal);
 }
 
 void TFrameSteuerung::btnColorFelgenschuesselClick()
@@ -208,20 +208,11 @@ void TFrameSteuerung::btnColorRadschuesselClick()
 
 void TFrameSteuerung::HighlightComponent(ViewComponent component)
 {
-    switch (component) {
-    case ViewComponent::Felgenhorn:
-        return btnColorFelgenhornClick();
-    case ViewComponent::Felgenschulter:
-        return btnColorFelgenschulterClick();
-    case ViewComponent::Hump:
-        return btnColorHumpClick();
-    case ViewComponent::Felgenbett:
-        return btnColorFelgenbettClick();
-    case ViewComponent::Radscheibe:
-        return btnColorRadschuesselClick();
-    default:
+    if (component == ViewComponent::None)
         return;
-    }
+    for (const PushButtonRow& row : PushButtons)
+        if (row.component == component)
+            return (this->*row.handler)();
 }
 
 void TFrameSteuerung::EditMarking()
@@ -247,7 +238,7 @@ void TFrameSteuerung::SetRim(const MarkedRim& rim)
     ApplyMarkedRim(Config, rim);
     ShowValues();
     Rebuild();
-    WithdrawStepRefusals(*this);
+    WithdrawStepRefusals(PushButtons);
 }
 
 void TFrameSteuerung::ShowValues()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PanelButtons.h"
 #include "ViewComponent.h"
 
 #include <QWidget>
@@ -30,6 +31,9 @@ public:
     static constexpr int PanelWidth = 200;
     static constexpr int PanelHeight = 600;
 
+    // The panel's push buttons as designed, before any is made.
+    static std::vector<PushButtonRow> PushButtonTable();
+
     // The ends of the panel's tab order, for the window to continue it.
     QWidget* FirstInTabOrder() const;
     QWidget* LastInTabOrder() const;
@@ -59,6 +63,7 @@ private:
     void CreateLabels();
     void CreateSpeedButtons();
     void CreatePushButtons();
+    static std::vector<SpeedButtonRow> SpeedButtonTable();
     // Every value label rewritten from the configuration; Rebuild writes the marking.
     void ShowValues();
 
@@ -105,6 +110,7 @@ private:
     MarkingField* Marking = nullptr;
     QLabel* lblVergleich = nullptr;
     QPushButton* btnSchnitt = nullptr;
+    std::vector<PushButtonRow> PushButtons;
     std::vector<QPushButton*> TabChain;
     QStyle* ButtonStyle = nullptr;  // the panel's own, drawn in its light design
 };

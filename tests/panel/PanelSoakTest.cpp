@@ -187,16 +187,6 @@ testing::AssertionResult PanelSoak::ReturnToStartWheel()
         {"btnStyle", [](C c) { return c.StyleMode == 1; }},
         {"btnStyleHump", [](C c) { return c.StyleHumpCount == 0; }},
         {"btnStyleFelgenbett", [](C c) { return c.Tiefbett; }},
-        {"btnSchnitt", [](C c) { return !c.Halbschnitt; }},
-        {"btnShowMaulweite", [](C c) { return !c.ShowMaulweite; }},
-        {"btnShowDurchmesser", [](C c) { return !c.ShowDurchmesser; }},
-        {"btnShowEinpresstiefe", [](C c) { return !c.ShowEinpresstiefe; }},
-        {"btnColorFelgenschuessel", [](C c) { return !c.ColorFelgenschuessel; }},
-        {"btnColorFelgenhorn", [](C c) { return !c.ColorFelgenhorn; }},
-        {"btnColorFelgenschulter", [](C c) { return !c.ColorFelgenschulter; }},
-        {"btnColorHump", [](C c) { return !c.ColorHump; }},
-        {"btnColorFelgenbett", [](C c) { return !c.ColorFelgenbett; }},
-        {"btnColorRadschuessel", [](C c) { return !c.ColorRadschuessel; }},
         {"btnLochkreisePlus", [](C c) { return c.Radbolzen >= 4; }},
         {"btnLochkreiseMinus", [](C c) { return c.Radbolzen <= 4; }},
         {"btnDurchmesserPlus", [](C c) { return c.Durchmesser >= 15; }},
@@ -210,6 +200,12 @@ testing::AssertionResult PanelSoak::ReturnToStartWheel()
     for (const auto& [name, done] : steps)
         if (const auto reached = ClickUntil(name, done); !reached)
             return reached;
+    // Every switch off.
+    for (const PushButtonRow& row : TFrameSteuerung::PushButtonTable()) {
+        const auto off = [&row](C c) { return !row.toggle || !ToggleOn(c, *row.toggle); };
+        if (const auto reached = ClickUntil(row.name, off); !reached)
+            return reached;
+    }
     return testing::AssertionSuccess();
 }
 
