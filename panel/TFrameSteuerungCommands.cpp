@@ -19,40 +19,26 @@
 // wheel take alike. Refused and bounded steps still rewrite the label and
 // rebuild, and then say why at their button.
 
-void TFrameSteuerung::SpeedButton6Click()
+template <typename... Args>
+void TFrameSteuerung::Command(void (*rule)(WheelConfig&, Args...), Args... args)
 {
-    TakeViewStep(Config, ViewStep::ZoomOut);
+    rule(Config, args...);
+    Rebuild();
+}
+
+void TFrameSteuerung::ViewCommand(ViewStep step)
+{
+    TakeViewStep(Config, step);
     Frame();
 }
 
-void TFrameSteuerung::SpeedButton5Click()
+void TFrameSteuerung::Step(DimensionStep step, void (*rule)(WheelConfig&), QLabel* label)
 {
-    TakeViewStep(Config, ViewStep::ZoomIn);
-    Frame();
-}
-
-void TFrameSteuerung::SpeedButton1Click()
-{
-    TakeViewStep(Config, ViewStep::RotateUp);
-    Frame();
-}
-
-void TFrameSteuerung::SpeedButton2Click()
-{
-    TakeViewStep(Config, ViewStep::RotateDown);
-    Frame();
-}
-
-void TFrameSteuerung::SpeedButton3Click()
-{
-    TakeViewStep(Config, ViewStep::RotateLeft);
-    Frame();
-}
-
-void TFrameSteuerung::SpeedButton4Click()
-{
-    TakeViewStep(Config, ViewStep::RotateRight);
-    Frame();
+    const QString refusal = StepRefusalText(Config, step);
+    rule(Config);
+    ShowValue(label);
+    Rebuild();
+    TellStepRefusal(PushButtons, step, refusal);
 }
 
 void TFrameSteuerung::btnSchnittClick()
@@ -62,149 +48,32 @@ void TFrameSteuerung::btnSchnittClick()
     Rebuild();
 }
 
-void TFrameSteuerung::btnStyleClick()
-{
-    CyclePolygonStyle(Config);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnMaulweitePlusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::WidthUp);
-    WidthUp(Config);
-    SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::WidthUp, refusal);
-}
-
-void TFrameSteuerung::btnMaulweiteMinusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::WidthDown);
-    WidthDown(Config);
-    SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, QLocale()));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::WidthDown, refusal);
-}
-
-void TFrameSteuerung::btnShowMaulweiteClick()
-{
-    ToggleIndicator(Config, Indicator::Maulweite);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnDurchmesserPlusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::DiameterUp);
-    DiameterUp(Config);
-    SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::DiameterUp, refusal);
-}
-
-void TFrameSteuerung::btnDurchmesserMinusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::DiameterDown);
-    DiameterDown(Config);
-    SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, QLocale()));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::DiameterDown, refusal);
-}
-
-void TFrameSteuerung::btnShowDurchmesserClick()
-{
-    ToggleIndicator(Config, Indicator::Durchmesser);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnEinpresstiefePlusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::OffsetUp);
-    OffsetUp(Config);
-    SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::OffsetUp, refusal);
-}
-
-void TFrameSteuerung::btnEinpresstiefeMinusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::OffsetDown);
-    OffsetDown(Config);
-    SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, QLocale()));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::OffsetDown, refusal);
-}
-
-void TFrameSteuerung::btnShowEinpresstiefeClick()
-{
-    ToggleIndicator(Config, Indicator::Einpresstiefe);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnLochkreisePlusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::BoltsUp);
-    BoltsUp(Config);
-    SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::BoltsUp, refusal);
-}
-
-void TFrameSteuerung::btnLochkreiseMinusClick()
-{
-    const QString refusal = StepRefusalText(Config, DimensionStep::BoltsDown);
-    BoltsDown(Config);
-    SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
-    Rebuild();
-    TellStepRefusal(PushButtons, DimensionStep::BoltsDown, refusal);
-}
-
-void TFrameSteuerung::btnColorFelgenschuesselClick()
-{
-    ToggleWholeRimHighlight(Config);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnColorFelgenhornClick()
-{
-    TogglePartHighlight(Config, RimPart::Felgenhorn);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnColorFelgenschulterClick()
-{
-    TogglePartHighlight(Config, RimPart::Felgenschulter);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnStyleHumpClick()
-{
-    CycleHumpStyle(Config);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnColorHumpClick()
-{
-    TogglePartHighlight(Config, RimPart::Hump);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnStyleFelgenbettClick()
-{
-    ToggleWell(Config);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnColorFelgenbettClick()
-{
-    TogglePartHighlight(Config, RimPart::Felgenbett);
-    Rebuild();
-}
-
-void TFrameSteuerung::btnColorRadschuesselClick()
-{
-    TogglePartHighlight(Config, RimPart::Radschuessel);
-    Rebuild();
-}
+void TFrameSteuerung::SpeedButton6Click() { ViewCommand(ViewStep::ZoomOut); }
+void TFrameSteuerung::SpeedButton5Click() { ViewCommand(ViewStep::ZoomIn); }
+void TFrameSteuerung::SpeedButton1Click() { ViewCommand(ViewStep::RotateUp); }
+void TFrameSteuerung::SpeedButton2Click() { ViewCommand(ViewStep::RotateDown); }
+void TFrameSteuerung::SpeedButton3Click() { ViewCommand(ViewStep::RotateLeft); }
+void TFrameSteuerung::SpeedButton4Click() { ViewCommand(ViewStep::RotateRight); }
+void TFrameSteuerung::btnStyleClick() { Command(CyclePolygonStyle); }
+void TFrameSteuerung::btnMaulweitePlusClick() { Step(DimensionStep::WidthUp, WidthUp, lblMaulweiteText); }
+void TFrameSteuerung::btnMaulweiteMinusClick() { Step(DimensionStep::WidthDown, WidthDown, lblMaulweiteText); }
+void TFrameSteuerung::btnShowMaulweiteClick() { Command(ToggleIndicator, Indicator::Maulweite); }
+void TFrameSteuerung::btnDurchmesserPlusClick() { Step(DimensionStep::DiameterUp, DiameterUp, lblDurchmesser); }
+void TFrameSteuerung::btnDurchmesserMinusClick() { Step(DimensionStep::DiameterDown, DiameterDown, lblDurchmesser); }
+void TFrameSteuerung::btnShowDurchmesserClick() { Command(ToggleIndicator, Indicator::Durchmesser); }
+void TFrameSteuerung::btnEinpresstiefePlusClick() { Step(DimensionStep::OffsetUp, OffsetUp, lblEinpresstiefe); }
+void TFrameSteuerung::btnEinpresstiefeMinusClick() { Step(DimensionStep::OffsetDown, OffsetDown, lblEinpresstiefe); }
+void TFrameSteuerung::btnShowEinpresstiefeClick() { Command(ToggleIndicator, Indicator::Einpresstiefe); }
+void TFrameSteuerung::btnLochkreisePlusClick() { Step(DimensionStep::BoltsUp, BoltsUp, lblLochkreise); }
+void TFrameSteuerung::btnLochkreiseMinusClick() { Step(DimensionStep::BoltsDown, BoltsDown, lblLochkreise); }
+void TFrameSteuerung::btnColorFelgenschuesselClick() { Command(ToggleWholeRimHighlight); }
+void TFrameSteuerung::btnColorFelgenhornClick() { Command(TogglePartHighlight, RimPart::Felgenhorn); }
+void TFrameSteuerung::btnColorFelgenschulterClick() { Command(TogglePartHighlight, RimPart::Felgenschulter); }
+void TFrameSteuerung::btnStyleHumpClick() { Command(CycleHumpStyle); }
+void TFrameSteuerung::btnColorHumpClick() { Command(TogglePartHighlight, RimPart::Hump); }
+void TFrameSteuerung::btnStyleFelgenbettClick() { Command(ToggleWell); }
+void TFrameSteuerung::btnColorFelgenbettClick() { Command(TogglePartHighlight, RimPart::Felgenbett); }
+void TFrameSteuerung::btnColorRadschuesselClick() { Command(TogglePartHighlight, RimPart::Radschuessel); }
 
 void TFrameSteuerung::HighlightComponent(ViewComponent component)
 {
@@ -243,11 +112,21 @@ void TFrameSteuerung::SetRim(const MarkedRim& rim)
 
 void TFrameSteuerung::ShowValues()
 {
+    for (QLabel* label : {lblMaulweiteText, lblDurchmesser, lblEinpresstiefe, lblLochkreise})
+        ShowValue(label);
+}
+
+void TFrameSteuerung::ShowValue(QLabel* label)
+{
     const QLocale locale;
-    SetLabelCaption(lblMaulweiteText, MaulweiteCaption(Config.Maulweite, locale));
-    SetLabelCaption(lblDurchmesser, DurchmesserCaption(Config.Durchmesser, locale));
-    SetLabelCaption(lblEinpresstiefe, EinpresstiefeCaption(Config.Einpresstiefe, locale));
-    SetLabelCaption(lblLochkreise, RadbolzenCaption(Config.Radbolzen));
+    if (label == lblMaulweiteText)
+        SetLabelCaption(label, MaulweiteCaption(Config.Maulweite, locale));
+    else if (label == lblDurchmesser)
+        SetLabelCaption(label, DurchmesserCaption(Config.Durchmesser, locale));
+    else if (label == lblEinpresstiefe)
+        SetLabelCaption(label, EinpresstiefeCaption(Config.Einpresstiefe, locale));
+    else if (label == lblLochkreise)
+        SetLabelCaption(label, RadbolzenCaption(Config.Radbolzen));
 }
 
 void TFrameSteuerung::ShowComparison(const WheelConfig* reference)

@@ -11,6 +11,7 @@ class MarkingField;
 class QLabel;
 class QPushButton;
 class QStyle;
+enum class ViewStep;
 struct MarkedRim;
 struct WheelConfig;
 class SceneHost;
@@ -66,10 +67,20 @@ private:
     static std::vector<SpeedButtonRow> SpeedButtonTable();
     // Every value label rewritten from the configuration; Rebuild writes the marking.
     void ShowValues();
+    // The one value label rewritten.
+    void ShowValue(QLabel* label);
 
     void Rebuild();
     void Frame();
     void SetLabelCaption(QLabel* label, const QString& caption);
+
+    // The commands' kinds: a rule, then the rebuild; a view step, then only
+    // a frame; a dimension step, then its label rewritten, the rebuild, and
+    // at its button the reason where the rule refused the step.
+    template <typename... Args>
+    void Command(void (*rule)(WheelConfig&, Args...), Args... args);
+    void ViewCommand(ViewStep step);
+    void Step(DimensionStep step, void (*rule)(WheelConfig&), QLabel* label);
 
     void SpeedButton6Click();
     void SpeedButton5Click();
