@@ -82,16 +82,6 @@ TFrameSteuerung::TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* 
     Marking->setStyle(ButtonStyle);
     setTabOrder(TabChain.back(), Marking);
     connect(Marking, &MarkingField::MarkingEntered, this, &TFrameSteuerung::ApplyMarking);
-
-    // Below the marking's white frame, to the panel's foot at the window's
-    // least height: three lines.
-    lblVergleich = new QLabel(this);
-    lblVergleich->setObjectName(QStringLiteral("lblVergleich"));
-    lblVergleich->setGeometry(7, 556, 185, 44);
-    lblVergleich->setFont(PanelFont(TahomaFamily, 11));
-    lblVergleich->setTextFormat(Qt::PlainText);
-    lblVergleich->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblVergleich->hide();
 }
 
 void TFrameSteuerung::CreateShapes()
@@ -238,6 +228,25 @@ void TFrameSteuerung::CreatePushButtons()
         TabChain.push_back(button);
     for (std::size_t i = 1; i < TabChain.size(); ++i)
         setTabOrder(TabChain[i - 1], TabChain[i]);
+}
+
+QLabel* TFrameSteuerung::Comparison()
+{
+    if (lblVergleich)
+        return lblVergleich;
+    // Below the marking's white frame, to the panel's foot at the window's
+    // least height: three lines.
+    lblVergleich = new QLabel(this);
+    lblVergleich->setObjectName(QStringLiteral("lblVergleich"));
+    lblVergleich->setGeometry(7, 556, 185, 44);
+    lblVergleich->setFont(PanelFont(TahomaFamily, 11));
+    lblVergleich->setTextFormat(Qt::PlainText);
+    lblVergleich->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Right after the marking field, under the marking's problem, which
+    // shares its place: stacked, and read, as if made with the field.
+    lblVergleich->stackUnder(Marking);
+    Marking->stackUnder(lblVergleich);
+    return lblVergleich;
 }
 
 QWidget* TFrameSteuerung::FirstInTabOrder() const

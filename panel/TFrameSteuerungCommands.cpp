@@ -131,7 +131,8 @@ void TFrameSteuerung::ShowValue(QLabel* label)
 
 void TFrameSteuerung::ShowComparison(const WheelConfig* reference)
 {
-    lblVergleich->setVisible(reference != nullptr);
+    if (lblVergleich || reference)
+        Comparison()->setVisible(reference != nullptr);
     if (!reference)
         return;
     const std::string separator = QLocale().decimalPoint().toStdString();

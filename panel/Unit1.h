@@ -65,6 +65,8 @@ private:
     void CreateSpeedButtons();
     void CreatePushButtons();
     static std::vector<SpeedButtonRow> SpeedButtonTable();
+    // The comparison's text, made when first shown.
+    QLabel* Comparison();
     // Every value label rewritten from the configuration; Rebuild writes the marking.
     void ShowValues();
     // The one value label rewritten.

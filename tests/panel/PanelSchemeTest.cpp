@@ -185,7 +185,8 @@ TEST(PanelSchemes, MeasureEveryTextInThisScheme)
     // A dark scheme measures the comparison's text too, at the least window.
     if (dark)
         box.KeepReference(box.Config());
-    ASSERT_EQ(box.Panel()->findChild<QLabel*>(QStringLiteral("lblVergleich"))->isVisible(), dark);
+    const auto* comparison = box.Panel()->findChild<QLabel*>(QStringLiteral("lblVergleich"));
+    ASSERT_EQ(comparison && comparison->isVisible(), dark);
     // No hover marks a control in the picture.
     QCursor::setPos(0, 0);
     const QList<QWidget*> controls = box.findChildren<QWidget*>();
