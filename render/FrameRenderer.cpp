@@ -1,5 +1,6 @@
 #include "FrameRenderer.h"
 
+#include "WheelColors.h"
 #include "WheelConfig.h"
 
 #include <cmath>
@@ -155,7 +156,7 @@ void DrawFocusFrame(int viewWidth, int viewHeight, int thickness)
     glLoadIdentity();
 
     // The highlight orange, which the blue background sets off on every edge.
-    glColor4f(1.0f, 0.5f, 0.0f, 1.0f);
+    glColor4f(HighlightColor[0], HighlightColor[1], HighlightColor[2], HighlightColor[3]);
     const auto band = [](int x, int y, int w, int h) {
         glVertex2i(x, y);
         glVertex2i(x + w, y);
