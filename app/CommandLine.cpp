@@ -1,10 +1,10 @@
 #include "CommandLine.h"
 
+#include "PanelTexts.h"
 #include "Release.h"
 #include "WheelConfig.h"
 
 #include <QCommandLineParser>
-#include <QLocale>
 
 #include <algorithm>
 #include <iterator>
@@ -115,7 +115,7 @@ StartRequest ReadCommandLine(const QStringList& arguments)
     StartRequest request;
     const auto read = [&](const QString& text, const QString& option, std::optional<MarkedRim>& rim) {
         const MarkingReading reading =
-            ReadRimMarking(text.toStdString(), start, QLocale().decimalPoint().toStdString());
+            ReadRimMarking(text.toStdString(), start, DecimalSeparator());
         if (!reading.rim)
             request = Ending(UsageStatus, {},
                              QStringLiteral("marloquent: %1%2\n").arg(option, QString::fromStdString(reading.message)));

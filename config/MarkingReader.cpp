@@ -1,6 +1,6 @@
 #include "MarkingReader.h"
 
-#include "RimMarking.h"
+#include "Figures.h"
 #include "WheelRules.h"
 #include "WheelUnits.h"
 
@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr std::string_view Minus = "\u2212";
 constexpr std::string_view Example = "z. B. 7J x 16 H2 ET40";
+constexpr FigureStyle InText{.sign = FigureSign::Minus};
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 bool IsLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
@@ -116,11 +116,6 @@ private:
     std::string_view Separator;
     std::size_t At = 0;
 };
-
-std::string Whole(int value)
-{
-    return value < 0 ? std::string(Minus) + std::to_string(-value) : std::to_string(value);
-}
 
 MarkingReading Refused(std::string message)
 {
@@ -231,7 +226,7 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
     if (offsetFollows) {
         r.SkipSpaces();
         bool negative = false;
-        if (r.Take("-") || r.Take(Minus))
+        if (r.Take("-") || r.Take(TypographicMinus))
             negative = true;
         else
             r.Take("+");
@@ -239,13 +234,14 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
         const std::optional<Figure> offset = r.TakeFigure();
         if (!offset)
             return Refused("Nach ET fehlt die Einpresstiefe in ganzen Millimetern, z. B. ET40");
-        const std::string given = (negative ? std::string(Minus) : std::string()) + offset->text;
+        const std::string given = (negative ? std::string(TypographicMinus) : std::string()) + offset->text;
         const double value = negative ? -offset->value : offset->value;
         if (!offset->whole)
             return Refused("Einpresstiefe " + given + " mm: möglich sind nur ganze Millimeter");
         if (std::abs(value) > 1000.0 || !OffsetAllowed(static_cast<int>(value), rim.Maulweite, current))
             return Refused("Einpresstiefe " + given + " mm: bei " + width->text + " Zoll möglich sind " +
-                           Whole(band.lowest) + " bis " + Whole(band.highest) + " mm");
+                           FormatFigure(band.lowest, decimalSeparator, InText) + " bis " +
+                           FormatFigure(band.highest, decimalSeparator, InText) + " mm");
         rim.Einpresstiefe = value;
     } else if (OffsetAllowed(static_cast<int>(current.Einpresstiefe), rim.Maulweite, current)) {
         rim.Einpresstiefe = current.Einpresstiefe;

@@ -1,21 +1,8 @@
 #include "RimMarking.h"
 
-#include <cstdio>
-#include <vector>
+#include "Figures.h"
 
-std::string FormatFigure(double value, std::string_view decimalSeparator)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text;
-    for (const char* p = buffer; *p; ++p) {
-        if (*p == '.')
-            text += decimalSeparator;
-        else
-            text += *p;
-    }
-    return text;
-}
+#include <vector>
 
 std::string RimMarking(const WheelConfig& c, std::string_view decimalSeparator)
 {

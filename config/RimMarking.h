@@ -16,7 +16,3 @@ std::string RimMarking(const WheelConfig& c, std::string_view decimalSeparator);
 // rim by its marking and its parts, what is highlighted, which dimension is
 // measured, the half section and the drawing style.
 std::string ViewDescription(const WheelConfig& c, std::string_view decimalSeparator);
-
-// A figure in the general format of at most 15 significant digits, shortest
-// form, with the given decimal separator.
-std::string FormatFigure(double value, std::string_view decimalSeparator);

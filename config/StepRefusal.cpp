@@ -1,19 +1,12 @@
 #include "StepRefusal.h"
 
+#include "Figures.h"
 #include "MarkingReader.h"
-#include "RimMarking.h"
 #include "WheelRules.h"
 
 #include <optional>
 
 namespace {
-
-constexpr std::string_view Minus = "\u2212";
-
-std::string Figure(double value, std::string_view separator)
-{
-    return value < 0.0 ? std::string(Minus) + FormatFigure(-value, separator) : FormatFigure(value, separator);
-}
 
 double SteppedValue(const WheelConfig& c, DimensionStep step)
 {
@@ -63,24 +56,26 @@ std::string StepRefusal(const WheelConfig& c, DimensionStep step, std::string_vi
 {
     if (StepTaken(c, step))
         return {};
-    const std::string width = Figure(c.Maulweite, decimalSeparator) + " Zoll";
+    const auto figure = [decimalSeparator](double value) {
+        return FormatFigure(value, decimalSeparator, {.sign = FigureSign::Minus});
+    };
+    const std::string width = figure(c.Maulweite) + " Zoll";
     switch (step) {
     case DimensionStep::WidthUp:
         return "Größte Maulweite: " + width;
     case DimensionStep::WidthDown:
         if (const std::optional<int> offset = NarrowingOffset(c))
-            return "Schmaler als " + width + " erst bei einer Einpresstiefe bis " +
-                   Figure(*offset, decimalSeparator) + " mm";
+            return "Schmaler als " + width + " erst bei einer Einpresstiefe bis " + figure(*offset) + " mm";
         return "Kleinste Maulweite: " + width;
     case DimensionStep::DiameterUp:
-        return "Größter Durchmesser: " + Figure(c.Durchmesser, decimalSeparator) + " Zoll";
+        return "Größter Durchmesser: " + figure(c.Durchmesser) + " Zoll";
     case DimensionStep::DiameterDown:
-        return "Kleinster Durchmesser: " + Figure(c.Durchmesser, decimalSeparator) + " Zoll";
+        return "Kleinster Durchmesser: " + figure(c.Durchmesser) + " Zoll";
     case DimensionStep::OffsetUp:
     case DimensionStep::OffsetDown: {
         const OffsetBand band = OffsetBandAt(c.Maulweite);
-        return "Die Einpresstiefe reicht bei " + width + " von " + Figure(band.lowest, decimalSeparator) + " bis " +
-               Figure(band.highest, decimalSeparator) + " mm";
+        return "Die Einpresstiefe reicht bei " + width + " von " + figure(band.lowest) + " bis " +
+               figure(band.highest) + " mm";
     }
     case DimensionStep::BoltsUp:
         return "Höchstens " + std::to_string(c.Radbolzen) + " Radbolzen";

@@ -1,5 +1,6 @@
 #include "StepHints.h"
 
+#include "PanelTexts.h"
 #include "ToolTips.h"
 
 #include <QAbstractButton>
@@ -41,7 +42,7 @@ void SetReason(QAbstractButton& button, const QString& reason)
 
 QString StepRefusalText(const WheelConfig& c, DimensionStep step)
 {
-    return QString::fromStdString(StepRefusal(c, step, QLocale().decimalPoint().toStdString()));
+    return QString::fromStdString(StepRefusal(c, step, DecimalSeparator()));
 }
 
 void TellStepRefusal(QWidget& panel, DimensionStep step, const QString& reason)

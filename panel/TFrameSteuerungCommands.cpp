@@ -233,7 +233,7 @@ void TFrameSteuerung::EditMarking()
 void TFrameSteuerung::ApplyMarking(const QString& marking)
 {
     const MarkingReading reading =
-        ReadRimMarking(marking.toStdString(), Config, QLocale().decimalPoint().toStdString());
+        ReadRimMarking(marking.toStdString(), Config, DecimalSeparator());
     if (!reading.rim) {
         Marking->ShowProblem(QString::fromStdString(reading.message));
         return;
@@ -264,7 +264,7 @@ void TFrameSteuerung::ShowComparison(const WheelConfig* reference)
     lblVergleich->setVisible(reference != nullptr);
     if (!reference)
         return;
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     lblVergleich->setText(QString::fromStdString("Vergleich mit " + RimMarking(*reference, separator) + ":\n" +
                                                  DifferencesText(CompareRims(Config, *reference), separator)));
 }
