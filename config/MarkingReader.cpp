@@ -1,8 +1,7 @@
 #include "MarkingReader.h"
 
 #include "Figures.h"
-#include "WheelRules.h"
-#include "WheelUnits.h"
+#include "HumpSettings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -117,6 +116,27 @@ private:
     std::size_t At = 0;
 };
 
+// Hump codes are read in capitals.
+const HumpSetting* HumpSettingOfCode(std::string_view code)
+{
+    for (const HumpSetting& setting : HumpSettings)
+        if (setting.code == code)
+            return &setting;
+    return nullptr;
+}
+
+// "H2, H oder kein Hump": the codes, and in words the setting without one.
+std::string HumpChoices()
+{
+    std::string choices;
+    for (const HumpSetting& setting : HumpSettings) {
+        if (!choices.empty())
+            choices += &setting == std::end(HumpSettings) - 1 ? " oder " : ", ";
+        choices += setting.code.empty() ? setting.meaning : setting.code;
+    }
+    return choices;
+}
+
 MarkingReading Refused(std::string message)
 {
     return {std::nullopt, std::move(message)};
@@ -132,27 +152,6 @@ bool OffsetAllowed(int offset, double width, const WheelConfig& current)
 }
 
 }  // namespace
-
-OffsetBand OffsetBandAt(double maulweite)
-{
-    // The offset buttons' own guards find the ends: up from zero until the
-    // upper guard holds, then down until the lower one does.
-    WheelConfig c;
-    c.Maulweite = maulweite;
-    c.HalfWidth = InchToModel(maulweite);
-    OffsetBand band;
-    for (double before = -1.0; before != c.Einpresstiefe;) {
-        before = c.Einpresstiefe;
-        OffsetUp(c);
-    }
-    band.highest = static_cast<int>(c.Einpresstiefe);
-    for (double before = c.Einpresstiefe + 1.0; before != c.Einpresstiefe;) {
-        before = c.Einpresstiefe;
-        OffsetDown(c);
-    }
-    band.lowest = static_cast<int>(c.Einpresstiefe);
-    return band;
-}
 
 MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current, std::string_view decimalSeparator)
 {
@@ -215,12 +214,10 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
         r.SkipSpaces();
         offsetFollows = r.Take("ET");
     }
-    if (code == "H2" || code.empty())
-        rim.StyleHumpCount = code.empty() ? 2 : 0;
-    else if (code == "H")
-        rim.StyleHumpCount = 1;
-    else
-        return Refused("Humpform " + code + " zeigt MarloQuent nicht: möglich sind H2, H oder kein Hump");
+    const HumpSetting* hump = HumpSettingOfCode(code);
+    if (!hump)
+        return Refused("Humpform " + code + " zeigt MarloQuent nicht: möglich sind " + HumpChoices());
+    rim.StyleHumpCount = hump->styleHumpCount;
 
     const OffsetBand band = OffsetBandAt(rim.Maulweite);
     if (offsetFollows) {
@@ -253,34 +250,4 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
     if (!r.AtEnd())
         return Refused("Nicht lesbar: „" + r.Rest() + "“; erwartet wird " + std::string(Example));
     return {rim, {}};
-}
-
-void ApplyMarkedRim(WheelConfig& c, const MarkedRim& rim)
-{
-    c.Maulweite = rim.Maulweite;
-    c.HalfWidth = InchToModel(c.Maulweite);
-    c.Durchmesser = rim.Durchmesser;
-    c.Radius = InchToModel(c.Durchmesser);
-    c.Einpresstiefe = rim.Einpresstiefe;
-    c.Tiefbett = rim.Tiefbett;
-    // The hump button's cycle from the setting before the one wanted.
-    c.StyleHumpCount = (rim.StyleHumpCount + 2) % 3;
-    CycleHumpStyle(c);
-}
-
-std::string ExplainRimMarking(const WheelConfig& c, std::string_view decimalSeparator)
-{
-    const std::string width = FormatFigure(c.Maulweite, decimalSeparator);
-    const std::string diameter = FormatFigure(c.Durchmesser, decimalSeparator);
-    const std::string offset = FormatFigure(c.Einpresstiefe, decimalSeparator);
-    std::string text = width + "J: Maulweite " + width + " Zoll, Hornform J · ";
-    text += c.Tiefbett ? "x: Tiefbett · " : "-: Flachbett · ";
-    text += diameter + ": Durchmesser " + diameter + " Zoll · ";
-    if (c.HumpFront && c.HumpBack)
-        text += "H2: Hump auf beiden Seiten · ";
-    else if (c.HumpFront)
-        text += "H: Hump nur vorn · ";
-    else
-        text += "ohne H: kein Hump · ";
-    return text + "ET" + offset + ": Einpresstiefe " + offset + " mm";
 }

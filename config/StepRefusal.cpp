@@ -1,39 +1,40 @@
 #include "StepRefusal.h"
 
 #include "Figures.h"
-#include "MarkingReader.h"
 #include "WheelRules.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
 
-double SteppedValue(const WheelConfig& c, DimensionStep step)
-{
-    switch (step) {
-    case DimensionStep::WidthUp:
-    case DimensionStep::WidthDown:
-        return c.Maulweite;
-    case DimensionStep::DiameterUp:
-    case DimensionStep::DiameterDown:
-        return c.Durchmesser;
-    case DimensionStep::OffsetUp:
-    case DimensionStep::OffsetDown:
-        return c.Einpresstiefe;
-    case DimensionStep::BoltsUp:
-    case DimensionStep::BoltsDown:
-        return c.Radbolzen;
-    }
-    return 0.0;
-}
+// Each step's rule and the value it steps, found by the step.
+struct StepRule {
+    DimensionStep step;
+    void (*rule)(WheelConfig&);
+    double (*value)(const WheelConfig&);
+};
+
+double Width(const WheelConfig& c) { return c.Maulweite; }
+double Diameter(const WheelConfig& c) { return c.Durchmesser; }
+double Offset(const WheelConfig& c) { return c.Einpresstiefe; }
+double Bolts(const WheelConfig& c) { return c.Radbolzen; }
+
+constexpr StepRule StepRules[] = {
+    {DimensionStep::WidthUp, WidthUp, Width},         {DimensionStep::WidthDown, WidthDown, Width},
+    {DimensionStep::DiameterUp, DiameterUp, Diameter}, {DimensionStep::DiameterDown, DiameterDown, Diameter},
+    {DimensionStep::OffsetUp, OffsetUp, Offset},       {DimensionStep::OffsetDown, OffsetDown, Offset},
+    {DimensionStep::BoltsUp, BoltsUp, Bolts},          {DimensionStep::BoltsDown, BoltsDown, Bolts},
+};
 
 bool StepTaken(const WheelConfig& c, DimensionStep step)
 {
-    static constexpr void (*const rules[])(WheelConfig&) = {WidthUp,  WidthDown,  DiameterUp, DiameterDown,
-                                                            OffsetUp, OffsetDown, BoltsUp,    BoltsDown};
+    const StepRule& s = *std::find_if(std::begin(StepRules), std::end(StepRules),
+                                      [step](const StepRule& row) { return row.step == step; });
     WheelConfig next = c;
-    rules[static_cast<int>(step)](next);
-    return SteppedValue(next, step) != SteppedValue(c, step);
+    s.rule(next);
+    return s.value(next) != s.value(c);
 }
 
 // The largest offset of the width's band at which the width may narrow;

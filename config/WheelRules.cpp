@@ -1,5 +1,6 @@
 #include "WheelRules.h"
 
+#include "HumpSettings.h"
 #include "WheelUnits.h"
 
 #include <cmath>
@@ -76,13 +77,17 @@ void CyclePolygonStyle(WheelConfig& c)
         c.StyleMode = 1;
 }
 
+static void SetHumpStyle(WheelConfig& c, const HumpSetting& setting)
+{
+    c.StyleHumpCount = setting.styleHumpCount;
+    c.HumpFront = setting.front;
+    c.HumpBack = setting.back;
+}
+
 void CycleHumpStyle(WheelConfig& c)
 {
-    ++c.StyleHumpCount;
-    if (c.StyleHumpCount == 3)
-        c.StyleHumpCount = 0;
-    c.HumpFront = c.StyleHumpCount < 2;
-    c.HumpBack = c.StyleHumpCount == 0;
+    const std::int32_t next = c.StyleHumpCount + 1;
+    SetHumpStyle(c, HumpSettingOf(next == HumpSettingCount ? 0 : next));
 }
 
 void ToggleWell(WheelConfig& c)
@@ -200,4 +205,36 @@ void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation)
     c.RotAngle = 0.0f;
     c.ZoomExtent = InitialZoomExtent;
     c.Pan = {0.0, 0.0};
+}
+
+void ApplyMarkedRim(WheelConfig& c, const MarkedRim& rim)
+{
+    c.Maulweite = rim.Maulweite;
+    c.HalfWidth = InchToModel(c.Maulweite);
+    c.Durchmesser = rim.Durchmesser;
+    c.Radius = InchToModel(c.Durchmesser);
+    c.Einpresstiefe = rim.Einpresstiefe;
+    c.Tiefbett = rim.Tiefbett;
+    SetHumpStyle(c, HumpSettingOf(rim.StyleHumpCount));
+}
+
+OffsetBand OffsetBandAt(double maulweite)
+{
+    // The offset buttons' own guards find the ends: up from zero until the
+    // upper guard holds, then down until the lower one does.
+    WheelConfig c;
+    c.Maulweite = maulweite;
+    c.HalfWidth = InchToModel(maulweite);
+    OffsetBand band;
+    for (double before = -1.0; before != c.Einpresstiefe;) {
+        before = c.Einpresstiefe;
+        OffsetUp(c);
+    }
+    band.highest = static_cast<int>(c.Einpresstiefe);
+    for (double before = c.Einpresstiefe + 1.0; before != c.Einpresstiefe;) {
+        before = c.Einpresstiefe;
+        OffsetDown(c);
+    }
+    band.lowest = static_cast<int>(c.Einpresstiefe);
+    return band;
 }

@@ -52,3 +52,23 @@ void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight);
 // wheel itself is untouched.
 // The start orientation is the matrix captured from GL at start-up.
 void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation);
+
+// A rim as a typed marking gives it, settled against the rim shown: every
+// value is one the panel's buttons can also set.
+struct MarkedRim {
+    double Maulweite = 0.0;    // inch
+    bool Tiefbett = false;
+    double Durchmesser = 0.0;  // inch
+    int StyleHumpCount = 0;    // a row of HumpSettings
+    double Einpresstiefe = 0.0;  // mm
+};
+
+// Sets the rim's values and those derived from them.
+void ApplyMarkedRim(WheelConfig& c, const MarkedRim& rim);
+
+// The offsets, in whole millimetres, that the offset buttons keep at a width.
+struct OffsetBand {
+    int lowest = 0;
+    int highest = 0;
+};
+OffsetBand OffsetBandAt(double maulweite);
