@@ -146,46 +146,50 @@ void ZoomIn(WheelConfig& c)
         c.ZoomExtent = static_cast<float>(static_cast<double>(c.ZoomExtent) * 0.9);
 }
 
-static void SetPendingRotation(WheelConfig& c, float angle, float x, float y)
+// A turn about the axis of the last one pending adds to its angle; about
+// another axis it follows it, so that none is lost before the frame.
+static void AddPendingTurn(WheelConfig& c, float angle, const std::array<float, 3>& axis)
 {
-    c.RotAngle = angle;
-    c.RotAxis = {x, y, 0.0f};
+    if (c.LaterTurns.empty() && (c.RotAngle == 0.0f || c.RotAxis == axis)) {
+        c.RotAngle += angle;
+        c.RotAxis = axis;
+    } else if (!c.LaterTurns.empty() && c.LaterTurns.back().axis == axis) {
+        c.LaterTurns.back().angle += angle;
+    } else {
+        c.LaterTurns.push_back({angle, axis});
+    }
 }
 
-void RotateUp(WheelConfig& c) { SetPendingRotation(c, -15.0f, 1.0f, 0.0f); }
-void RotateDown(WheelConfig& c) { SetPendingRotation(c, 15.0f, 1.0f, 0.0f); }
-void RotateLeft(WheelConfig& c) { SetPendingRotation(c, -15.0f, 0.0f, 1.0f); }
-void RotateRight(WheelConfig& c) { SetPendingRotation(c, 15.0f, 0.0f, 1.0f); }
+void RotateUp(WheelConfig& c) { AddPendingTurn(c, -15.0f, {1.0f, 0.0f, 0.0f}); }
+void RotateDown(WheelConfig& c) { AddPendingTurn(c, 15.0f, {1.0f, 0.0f, 0.0f}); }
+void RotateLeft(WheelConfig& c) { AddPendingTurn(c, -15.0f, {0.0f, 1.0f, 0.0f}); }
+void RotateRight(WheelConfig& c) { AddPendingTurn(c, 15.0f, {0.0f, 1.0f, 0.0f}); }
 
 void TakeViewStep(WheelConfig& c, ViewStep step, int times)
 {
-    if (times < 1)
-        return;
+    void (*rule)(WheelConfig&) = nullptr;
     switch (step) {
     case ViewStep::ZoomIn:
-        for (int i = 0; i < times; ++i)
-            ZoomIn(c);
-        return;
+        rule = ZoomIn;
+        break;
     case ViewStep::ZoomOut:
-        for (int i = 0; i < times; ++i)
-            ZoomOut(c);
-        return;
+        rule = ZoomOut;
+        break;
     case ViewStep::RotateUp:
-        RotateUp(c);
+        rule = RotateUp;
         break;
     case ViewStep::RotateDown:
-        RotateDown(c);
+        rule = RotateDown;
         break;
     case ViewStep::RotateLeft:
-        RotateLeft(c);
+        rule = RotateLeft;
         break;
     case ViewStep::RotateRight:
-        RotateRight(c);
+        rule = RotateRight;
         break;
     }
-    // A turn sets the pending rotation rather than adding to it; turns about
-    // one axis add up to one of their summed angle.
-    c.RotAngle *= static_cast<float>(times);
+    for (int i = 0; i < times; ++i)
+        rule(c);
 }
 
 void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight)
@@ -195,14 +199,15 @@ void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight)
         return;
     // Screen y grows downwards: a drag down turns the front down, as the
     // down button does with a positive angle about x.
-    c.RotAngle = static_cast<float>(180.0 * length / viewHeight);
-    c.RotAxis = {static_cast<float>(dy / length), static_cast<float>(dx / length), 0.0f};
+    AddPendingTurn(c, static_cast<float>(180.0 * length / viewHeight),
+                   {static_cast<float>(dy / length), static_cast<float>(dx / length), 0.0f});
 }
 
 void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation)
 {
     c.RotMatrix = startRotation;
     c.RotAngle = 0.0f;
+    c.LaterTurns.clear();
     c.ZoomExtent = InitialZoomExtent;
     c.Pan = {0.0, 0.0};
 }

@@ -24,6 +24,17 @@ void DrawBackground(float zoom, double aspect)
     glEnd();
 }
 
+// A turn goes on the left, so it turns the model about the screen's axes
+// whatever came before. Each is folded in as a frame of its own would fold
+// it, so turns taken before one frame end where frames between them would.
+void FoldTurn(std::array<float, 16>& rotation, float angle, const std::array<float, 3>& axis)
+{
+    glLoadIdentity();
+    glRotatef(angle, axis[0], axis[1], axis[2]);
+    glMultMatrixf(rotation.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, rotation.data());
+}
+
 GLenum PolygonModeFor(int styleMode)
 {
     switch (styleMode) {
@@ -120,12 +131,11 @@ GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference)
     MultPan(c);
     glMatrixMode(GL_MODELVIEW);
 
-    // The new rotation goes on the left, so it turns the model about the
-    // screen's axes whatever came before.
-    glRotatef(c.RotAngle, c.RotAxis[0], c.RotAxis[1], c.RotAxis[2]);
+    FoldTurn(c.RotMatrix, c.RotAngle, c.RotAxis);
+    for (const PendingTurn& turn : c.LaterTurns)
+        FoldTurn(c.RotMatrix, turn.angle, turn.axis);
     c.RotAngle = 0.0f;
-    glMultMatrixf(c.RotMatrix.data());
-    glGetFloatv(GL_MODELVIEW_MATRIX, c.RotMatrix.data());
+    c.LaterTurns.clear();
     glLoadIdentity();
     glMultMatrixf(c.RotMatrix.data());
 

@@ -36,7 +36,7 @@ inline std::uint32_t ChangedGroups(const WheelConfig& a, const WheelConfig& b)
              a.ColorFelgenbett != b.ColorFelgenbett || a.ColorRadschuessel != b.ColorRadschuessel,
          kColors);
     mark(a.ZoomExtent != b.ZoomExtent || a.Pan != b.Pan, kZoom);  // how large, and where
-    mark(a.RotAngle != b.RotAngle || a.RotAxis != b.RotAxis, kRotation);
+    mark(a.RotAngle != b.RotAngle || a.RotAxis != b.RotAxis || a.LaterTurns != b.LaterTurns, kRotation);
     mark(a.RotMatrix != b.RotMatrix || a.AspectRatio != b.AspectRatio ||
              a.WheelList != b.WheelList, kFrameState);
     return g;
