@@ -1,10 +1,11 @@
 #include "CommandLine.h"
 
+#include "HumpSettings.h"
+#include "PanelTexts.h"
 #include "Release.h"
 #include "WheelConfig.h"
 
 #include <QCommandLineParser>
-#include <QLocale>
 
 #include <algorithm>
 #include <iterator>
@@ -16,7 +17,10 @@ constexpr int UsageStatus = 2;
 
 QString Usage()
 {
-    return QStringLiteral(
+    QStringList humps;
+    for (const HumpSetting& setting : HumpSettings)
+        humps << QString::fromUtf8(setting.help.data(), static_cast<qsizetype>(setting.help.size()));
+    const QString usage = QStringLiteral(
         "Aufruf: marloquent [FELGENBEZEICHNUNG] [--compare FELGENBEZEICHNUNG]\n"
         "\n"
         "Zeigt die Bauformen einer Autofelge dreidimensional, ohne Angabe die Felge 6J x 15 H2 ET34.\n"
@@ -25,7 +29,7 @@ QString Usage()
         "  Maulweite in Zoll (4 bis 8, in halben Zoll) mit der Hornform J,\n"
         "  x für ein Tiefbett oder - für ein Flachbett,\n"
         "  Durchmesser in Zoll (13 bis 17),\n"
-        "  H2 für einen Hump auf beiden Seiten, H nur vorn, nichts für keinen,\n"
+        "  %1,\n"
         "  ET mit der Einpresstiefe in ganzen Millimetern; ohne ET bleibt sie bei 34 mm,\n"
         "  so weit die Maulweite das zulässt.\n"
         "\n"
@@ -38,6 +42,7 @@ QString Usage()
         "Beispiele:\n"
         "  marloquent \"7J x 16 H2 ET40\"\n"
         "  marloquent \"7J x 16 H2 ET40\" --compare \"6J x 15 H2 ET34\"\n");
+    return usage.arg(humps.join(QStringLiteral(", ")));
 }
 
 // The options Qt documents for QGuiApplication and QApplication, with one or
@@ -115,7 +120,7 @@ StartRequest ReadCommandLine(const QStringList& arguments)
     StartRequest request;
     const auto read = [&](const QString& text, const QString& option, std::optional<MarkedRim>& rim) {
         const MarkingReading reading =
-            ReadRimMarking(text.toStdString(), start, QLocale().decimalPoint().toStdString());
+            ReadRimMarking(text.toStdString(), start, DecimalSeparator());
         if (!reading.rim)
             request = Ending(UsageStatus, {},
                              QStringLiteral("marloquent: %1%2\n").arg(option, QString::fromStdString(reading.message)));

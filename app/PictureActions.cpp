@@ -1,6 +1,7 @@
 #include "PictureActions.h"
 
 #include "AnsweredHide.h"
+#include "PanelTexts.h"
 #include "PictureDialogs.h"
 #include "PictureFile.h"
 #include "PictureSource.h"
@@ -45,7 +46,7 @@ PictureActions::PictureActions(PictureSource& source, const WheelConfig& config,
 
 QString PictureActions::Marking() const
 {
-    return QString::fromStdString(RimMarking(Config, QLocale().decimalPoint().toStdString()));
+    return QString::fromStdString(RimMarking(Config, DecimalSeparator()));
 }
 
 QImage PictureActions::Grab(const QString& title)
@@ -134,7 +135,7 @@ void PictureActions::Write(const QImage& picture, const QString& path, const QSt
     const WheelConfig* reference = Source.Reference();
     const QString cause = WritePicture(
         picture, path, Marking(),
-        reference ? QString::fromStdString(RimMarking(*reference, QLocale().decimalPoint().toStdString())) : QString());
+        reference ? QString::fromStdString(RimMarking(*reference, DecimalSeparator())) : QString());
     QApplication::restoreOverrideCursor();
     const QString folder = QFileInfo(path).absolutePath();
     if (cause.isEmpty()) {

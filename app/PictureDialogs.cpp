@@ -1,12 +1,13 @@
 #include "PictureDialogs.h"
 
 #include "AnsweredHide.h"
+#include "Figures.h"
+#include "PanelTexts.h"
 #include "PictureFile.h"
 
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QInputDialog>
-#include <QLocale>
 
 #include <algorithm>
 #include <cmath>
@@ -52,9 +53,9 @@ QString AskForPicturePath(QWidget* parent, const QString& title, const QString& 
 
 int AskForPrintWidth(QWidget* parent, const QString& title, QSize view, int smallest, int largest, int suggested)
 {
-    const QLocale locale;
-    const auto centimetres = [&locale](double pixels) {
-        return locale.toString(pixels / PrintDotsPerInch * 2.54, 'f', 1);
+    const std::string separator = DecimalSeparator();
+    const auto centimetres = [&separator](double pixels) {
+        return QString::fromStdString(FormatFigure(pixels / PrintDotsPerInch * 2.54, separator, {.decimals = 1}));
     };
     AnsweredDialog<QInputDialog> ask(parent);
     ask.setObjectName(QStringLiteral("PrintWidthDialog"));

@@ -206,7 +206,7 @@ void ViewCommands::ResetView()
 
 void ViewCommands::DescribeView()
 {
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     std::string text = ViewDescription(Parts.config, separator);
     if (const WheelConfig* reference = Parts.comparison.Reference())
         text += " " + ComparisonDescription(Parts.config, *reference, separator);

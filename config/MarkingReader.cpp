@@ -1,8 +1,7 @@
 #include "MarkingReader.h"
 
-#include "RimMarking.h"
-#include "WheelRules.h"
-#include "WheelUnits.h"
+#include "Figures.h"
+#include "HumpSettings.h"
 
 #include <algorithm>
 #include <charconv>
@@ -10,8 +9,8 @@
 
 namespace {
 
-constexpr std::string_view Minus = "\u2212";
 constexpr std::string_view Example = "z. B. 7J x 16 H2 ET40";
+constexpr FigureStyle InText{.sign = FigureSign::Minus};
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 bool IsLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
@@ -117,9 +116,25 @@ private:
     std::size_t At = 0;
 };
 
-std::string Whole(int value)
+// Hump codes are read in capitals.
+const HumpSetting* HumpSettingOfCode(std::string_view code)
 {
-    return value < 0 ? std::string(Minus) + std::to_string(-value) : std::to_string(value);
+    for (const HumpSetting& setting : HumpSettings)
+        if (setting.code == code)
+            return &setting;
+    return nullptr;
+}
+
+// "H2, H oder kein Hump": the codes, and in words the setting without one.
+std::string HumpChoices()
+{
+    std::string choices;
+    for (const HumpSetting& setting : HumpSettings) {
+        if (!choices.empty())
+            choices += &setting == std::end(HumpSettings) - 1 ? " oder " : ", ";
+        choices += setting.code.empty() ? setting.meaning : setting.code;
+    }
+    return choices;
 }
 
 MarkingReading Refused(std::string message)
@@ -137,27 +152,6 @@ bool OffsetAllowed(int offset, double width, const WheelConfig& current)
 }
 
 }  // namespace
-
-OffsetBand OffsetBandAt(double maulweite)
-{
-    // The offset buttons' own guards find the ends: up from zero until the
-    // upper guard holds, then down until the lower one does.
-    WheelConfig c;
-    c.Maulweite = maulweite;
-    c.HalfWidth = InchToModel(maulweite);
-    OffsetBand band;
-    for (double before = -1.0; before != c.Einpresstiefe;) {
-        before = c.Einpresstiefe;
-        OffsetUp(c);
-    }
-    band.highest = static_cast<int>(c.Einpresstiefe);
-    for (double before = c.Einpresstiefe + 1.0; before != c.Einpresstiefe;) {
-        before = c.Einpresstiefe;
-        OffsetDown(c);
-    }
-    band.lowest = static_cast<int>(c.Einpresstiefe);
-    return band;
-}
 
 MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current, std::string_view decimalSeparator)
 {
@@ -220,18 +214,16 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
         r.SkipSpaces();
         offsetFollows = r.Take("ET");
     }
-    if (code == "H2" || code.empty())
-        rim.StyleHumpCount = code.empty() ? 2 : 0;
-    else if (code == "H")
-        rim.StyleHumpCount = 1;
-    else
-        return Refused("Humpform " + code + " zeigt MarloQuent nicht: möglich sind H2, H oder kein Hump");
+    const HumpSetting* hump = HumpSettingOfCode(code);
+    if (!hump)
+        return Refused("Humpform " + code + " zeigt MarloQuent nicht: möglich sind " + HumpChoices());
+    rim.StyleHumpCount = hump->styleHumpCount;
 
     const OffsetBand band = OffsetBandAt(rim.Maulweite);
     if (offsetFollows) {
         r.SkipSpaces();
         bool negative = false;
-        if (r.Take("-") || r.Take(Minus))
+        if (r.Take("-") || r.Take(TypographicMinus))
             negative = true;
         else
             r.Take("+");
@@ -239,13 +231,14 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
         const std::optional<Figure> offset = r.TakeFigure();
         if (!offset)
             return Refused("Nach ET fehlt die Einpresstiefe in ganzen Millimetern, z. B. ET40");
-        const std::string given = (negative ? std::string(Minus) : std::string()) + offset->text;
+        const std::string given = (negative ? std::string(TypographicMinus) : std::string()) + offset->text;
         const double value = negative ? -offset->value : offset->value;
         if (!offset->whole)
             return Refused("Einpresstiefe " + given + " mm: möglich sind nur ganze Millimeter");
         if (std::abs(value) > 1000.0 || !OffsetAllowed(static_cast<int>(value), rim.Maulweite, current))
             return Refused("Einpresstiefe " + given + " mm: bei " + width->text + " Zoll möglich sind " +
-                           Whole(band.lowest) + " bis " + Whole(band.highest) + " mm");
+                           FormatFigure(band.lowest, decimalSeparator, InText) + " bis " +
+                           FormatFigure(band.highest, decimalSeparator, InText) + " mm");
         rim.Einpresstiefe = value;
     } else if (OffsetAllowed(static_cast<int>(current.Einpresstiefe), rim.Maulweite, current)) {
         rim.Einpresstiefe = current.Einpresstiefe;
@@ -257,34 +250,4 @@ MarkingReading ReadRimMarking(std::string_view text, const WheelConfig& current,
     if (!r.AtEnd())
         return Refused("Nicht lesbar: „" + r.Rest() + "“; erwartet wird " + std::string(Example));
     return {rim, {}};
-}
-
-void ApplyMarkedRim(WheelConfig& c, const MarkedRim& rim)
-{
-    c.Maulweite = rim.Maulweite;
-    c.HalfWidth = InchToModel(c.Maulweite);
-    c.Durchmesser = rim.Durchmesser;
-    c.Radius = InchToModel(c.Durchmesser);
-    c.Einpresstiefe = rim.Einpresstiefe;
-    c.Tiefbett = rim.Tiefbett;
-    // The hump button's cycle from the setting before the one wanted.
-    c.StyleHumpCount = (rim.StyleHumpCount + 2) % 3;
-    CycleHumpStyle(c);
-}
-
-std::string ExplainRimMarking(const WheelConfig& c, std::string_view decimalSeparator)
-{
-    const std::string width = FormatFigure(c.Maulweite, decimalSeparator);
-    const std::string diameter = FormatFigure(c.Durchmesser, decimalSeparator);
-    const std::string offset = FormatFigure(c.Einpresstiefe, decimalSeparator);
-    std::string text = width + "J: Maulweite " + width + " Zoll, Hornform J · ";
-    text += c.Tiefbett ? "x: Tiefbett · " : "-: Flachbett · ";
-    text += diameter + ": Durchmesser " + diameter + " Zoll · ";
-    if (c.HumpFront && c.HumpBack)
-        text += "H2: Hump auf beiden Seiten · ";
-    else if (c.HumpFront)
-        text += "H: Hump nur vorn · ";
-    else
-        text += "ohne H: kein Hump · ";
-    return text + "ET" + offset + ": Einpresstiefe " + offset + " mm";
 }

@@ -1,9 +1,9 @@
 #include "RimComparison.h"
 
+#include "Figures.h"
 #include "RimMarking.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -14,10 +14,8 @@ std::string Signed(double mm, std::string_view separator)
     // Every difference is a whole number of hundredths (half inches are
     // 6.35 mm), rounded to tenths half away from zero as by hand: in binary,
     // 41.35 lies a hair below and would round down.
-    const long long hundredths = std::llabs(std::llround(mm * 100.0));
-    const long long tenths = (hundredths + 5) / 10;
-    const std::string sign = tenths == 0 ? "±" : mm > 0 ? "+" : "\u2212";
-    return sign + std::to_string(tenths / 10) + std::string(separator) + std::to_string(tenths % 10) + " mm";
+    const double tenths = std::round(std::round(mm * 100.0) / 10.0);
+    return FormatFigure(tenths / 10.0, separator, {.decimals = 1, .sign = FigureSign::Always}) + " mm";
 }
 
 }  // namespace

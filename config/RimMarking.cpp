@@ -1,33 +1,33 @@
 #include "RimMarking.h"
 
-#include <cstdio>
-#include <vector>
+#include "Figures.h"
+#include "HumpSettings.h"
 
-std::string FormatFigure(double value, std::string_view decimalSeparator)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text;
-    for (const char* p = buffer; *p; ++p) {
-        if (*p == '.')
-            text += decimalSeparator;
-        else
-            text += *p;
-    }
-    return text;
-}
+#include <vector>
 
 std::string RimMarking(const WheelConfig& c, std::string_view decimalSeparator)
 {
     std::string marking = FormatFigure(c.Maulweite, decimalSeparator) + "J";
     marking += c.Tiefbett ? " x " : " - ";
     marking += FormatFigure(c.Durchmesser, decimalSeparator);
-    if (c.HumpFront && c.HumpBack)
-        marking += " H2";
-    else if (c.HumpFront)
-        marking += " H";
+    const std::string_view hump = HumpSettingOf(c.StyleHumpCount).code;
+    if (!hump.empty())
+        marking += " " + std::string(hump);
     marking += " ET" + FormatFigure(c.Einpresstiefe, decimalSeparator);
     return marking;
+}
+
+std::string ExplainRimMarking(const WheelConfig& c, std::string_view decimalSeparator)
+{
+    const std::string width = FormatFigure(c.Maulweite, decimalSeparator);
+    const std::string diameter = FormatFigure(c.Durchmesser, decimalSeparator);
+    const std::string offset = FormatFigure(c.Einpresstiefe, decimalSeparator);
+    const HumpSetting& hump = HumpSettingOf(c.StyleHumpCount);
+    std::string text = width + "J: Maulweite " + width + " Zoll, Hornform J · ";
+    text += c.Tiefbett ? "x: Tiefbett · " : "-: Flachbett · ";
+    text += diameter + ": Durchmesser " + diameter + " Zoll · ";
+    text += (hump.code.empty() ? std::string("ohne H") : std::string(hump.code)) + ": " + std::string(hump.meaning);
+    return text + " · ET" + offset + ": Einpresstiefe " + offset + " mm";
 }
 
 namespace {
@@ -63,13 +63,8 @@ std::string Highlighted(const WheelConfig& c)
 std::string ViewDescription(const WheelConfig& c, std::string_view decimalSeparator)
 {
     std::string text = "Felge " + RimMarking(c, decimalSeparator) + " mit " + std::to_string(c.Radbolzen) +
-                       " Radbolzen, " + (c.Tiefbett ? "Tiefbett" : "Flachbett") + ", ";
-    if (c.HumpFront && c.HumpBack)
-        text += "Hump vorn und hinten.";
-    else if (c.HumpFront)
-        text += "Hump nur vorn.";
-    else
-        text += "ohne Hump.";
+                       " Radbolzen, " + (c.Tiefbett ? "Tiefbett" : "Flachbett") + ", " +
+                       std::string(HumpSettingOf(c.StyleHumpCount).description) + ".";
     text += " Hervorgehoben: " + Highlighted(c) + ".";
 
     std::vector<std::string> measured;

@@ -7,9 +7,9 @@
 
 // The marking a rim carries, from the configuration: width in inches with the
 // flange letter J, "x" for a drop-centre well or "-" for a flat one, the
-// diameter, the hump code (H2 both, H front only, none without) and the
-// offset: "6J x 15 H2 ET34" at start. Numbers are written as the panel's
-// labels write them, with the given decimal separator.
+// diameter, the hump setting's code and the offset: "6J x 15 H2 ET34" at
+// start. Numbers are written as the panel's labels write them, with the given
+// decimal separator.
 std::string RimMarking(const WheelConfig& c, std::string_view decimalSeparator);
 
 // What the view shows, in German words, for a person who cannot see it: the
@@ -17,6 +17,7 @@ std::string RimMarking(const WheelConfig& c, std::string_view decimalSeparator);
 // measured, the half section and the drawing style.
 std::string ViewDescription(const WheelConfig& c, std::string_view decimalSeparator);
 
-// A figure in the general format of at most 15 significant digits, shortest
-// form, with the given decimal separator.
-std::string FormatFigure(double value, std::string_view decimalSeparator);
+// The marking of the rim explained part by part, e.g. "6J: Maulweite 6 Zoll,
+// Hornform J · x: Tiefbett · 15: Durchmesser 15 Zoll · H2: Hump auf beiden
+// Seiten · ET34: Einpresstiefe 34 mm".
+std::string ExplainRimMarking(const WheelConfig& c, std::string_view decimalSeparator);

@@ -1,46 +1,40 @@
 #include "StepRefusal.h"
 
-#include "MarkingReader.h"
-#include "RimMarking.h"
+#include "Figures.h"
 #include "WheelRules.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
 
-constexpr std::string_view Minus = "\u2212";
+// Each step's rule and the value it steps, found by the step.
+struct StepRule {
+    DimensionStep step;
+    void (*rule)(WheelConfig&);
+    double (*value)(const WheelConfig&);
+};
 
-std::string Figure(double value, std::string_view separator)
-{
-    return value < 0.0 ? std::string(Minus) + FormatFigure(-value, separator) : FormatFigure(value, separator);
-}
+double Width(const WheelConfig& c) { return c.Maulweite; }
+double Diameter(const WheelConfig& c) { return c.Durchmesser; }
+double Offset(const WheelConfig& c) { return c.Einpresstiefe; }
+double Bolts(const WheelConfig& c) { return c.Radbolzen; }
 
-double SteppedValue(const WheelConfig& c, DimensionStep step)
-{
-    switch (step) {
-    case DimensionStep::WidthUp:
-    case DimensionStep::WidthDown:
-        return c.Maulweite;
-    case DimensionStep::DiameterUp:
-    case DimensionStep::DiameterDown:
-        return c.Durchmesser;
-    case DimensionStep::OffsetUp:
-    case DimensionStep::OffsetDown:
-        return c.Einpresstiefe;
-    case DimensionStep::BoltsUp:
-    case DimensionStep::BoltsDown:
-        return c.Radbolzen;
-    }
-    return 0.0;
-}
+constexpr StepRule StepRules[] = {
+    {DimensionStep::WidthUp, WidthUp, Width},         {DimensionStep::WidthDown, WidthDown, Width},
+    {DimensionStep::DiameterUp, DiameterUp, Diameter}, {DimensionStep::DiameterDown, DiameterDown, Diameter},
+    {DimensionStep::OffsetUp, OffsetUp, Offset},       {DimensionStep::OffsetDown, OffsetDown, Offset},
+    {DimensionStep::BoltsUp, BoltsUp, Bolts},          {DimensionStep::BoltsDown, BoltsDown, Bolts},
+};
 
 bool StepTaken(const WheelConfig& c, DimensionStep step)
 {
-    static constexpr void (*const rules[])(WheelConfig&) = {WidthUp,  WidthDown,  DiameterUp, DiameterDown,
-                                                            OffsetUp, OffsetDown, BoltsUp,    BoltsDown};
+    const StepRule& s = *std::find_if(std::begin(StepRules), std::end(StepRules),
+                                      [step](const StepRule& row) { return row.step == step; });
     WheelConfig next = c;
-    rules[static_cast<int>(step)](next);
-    return SteppedValue(next, step) != SteppedValue(c, step);
+    s.rule(next);
+    return s.value(next) != s.value(c);
 }
 
 // The largest offset of the width's band at which the width may narrow;
@@ -63,24 +57,26 @@ std::string StepRefusal(const WheelConfig& c, DimensionStep step, std::string_vi
 {
     if (StepTaken(c, step))
         return {};
-    const std::string width = Figure(c.Maulweite, decimalSeparator) + " Zoll";
+    const auto figure = [decimalSeparator](double value) {
+        return FormatFigure(value, decimalSeparator, {.sign = FigureSign::Minus});
+    };
+    const std::string width = figure(c.Maulweite) + " Zoll";
     switch (step) {
     case DimensionStep::WidthUp:
         return "Größte Maulweite: " + width;
     case DimensionStep::WidthDown:
         if (const std::optional<int> offset = NarrowingOffset(c))
-            return "Schmaler als " + width + " erst bei einer Einpresstiefe bis " +
-                   Figure(*offset, decimalSeparator) + " mm";
+            return "Schmaler als " + width + " erst bei einer Einpresstiefe bis " + figure(*offset) + " mm";
         return "Kleinste Maulweite: " + width;
     case DimensionStep::DiameterUp:
-        return "Größter Durchmesser: " + Figure(c.Durchmesser, decimalSeparator) + " Zoll";
+        return "Größter Durchmesser: " + figure(c.Durchmesser) + " Zoll";
     case DimensionStep::DiameterDown:
-        return "Kleinster Durchmesser: " + Figure(c.Durchmesser, decimalSeparator) + " Zoll";
+        return "Kleinster Durchmesser: " + figure(c.Durchmesser) + " Zoll";
     case DimensionStep::OffsetUp:
     case DimensionStep::OffsetDown: {
         const OffsetBand band = OffsetBandAt(c.Maulweite);
-        return "Die Einpresstiefe reicht bei " + width + " von " + Figure(band.lowest, decimalSeparator) + " bis " +
-               Figure(band.highest, decimalSeparator) + " mm";
+        return "Die Einpresstiefe reicht bei " + width + " von " + figure(band.lowest) + " bis " +
+               figure(band.highest) + " mm";
     }
     case DimensionStep::BoltsUp:
         return "Höchstens " + std::to_string(c.Radbolzen) + " Radbolzen";

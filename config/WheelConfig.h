@@ -2,6 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+// A turn of the view that waits for the next frame: degrees about an axis of
+// the screen.
+struct PendingTurn {
+    float angle = 0.0f;
+    std::array<float, 3> axis{};
+    bool operator==(const PendingTurn&) const = default;
+};
 
 // The whole mutable state of the viewer apart from the GL objects: the rim's
 // dimensions, profile choices, highlight and indicator flags, and the view.
@@ -37,8 +46,12 @@ struct WheelConfig {
     // The picture moved on screen, in model units (x right, y up): the
     // model's origin shows this far from the view's centre.
     std::array<double, 2> Pan{};
-    float RotAngle = 0.0f;       // pending rotation in degrees, consumed by the next frame
+    // The pending turns, which the next frame applies in the order taken and
+    // clears: RotAngle about RotAxis first, then each later one, about another
+    // axis than the turn before it.
+    float RotAngle = 0.0f;  // degrees
     std::array<float, 3> RotAxis{};
+    std::vector<PendingTurn> LaterTurns;
     std::array<float, 16> RotMatrix{};  // accumulated rotation, column-major
     double AspectRatio = 0.0;           // client width / client height
     unsigned int WheelList = 0;         // GL display-list name of the current wheel
@@ -47,5 +60,5 @@ struct WheelConfig {
 inline constexpr float InitialZoomExtent = 20.0f;
 
 // The start-up values, in the order the creation handler sets them. Leaves
-// Halbschnitt, RotAngle, RotAxis, RotMatrix, AspectRatio and WheelList alone.
+// Halbschnitt, the pending turns, RotMatrix, AspectRatio and WheelList alone.
 void SetInitialConfig(WheelConfig& c);

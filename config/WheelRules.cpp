@@ -1,5 +1,6 @@
 #include "WheelRules.h"
 
+#include "HumpSettings.h"
 #include "WheelUnits.h"
 
 #include <cmath>
@@ -76,13 +77,17 @@ void CyclePolygonStyle(WheelConfig& c)
         c.StyleMode = 1;
 }
 
+static void SetHumpStyle(WheelConfig& c, const HumpSetting& setting)
+{
+    c.StyleHumpCount = setting.styleHumpCount;
+    c.HumpFront = setting.front;
+    c.HumpBack = setting.back;
+}
+
 void CycleHumpStyle(WheelConfig& c)
 {
-    ++c.StyleHumpCount;
-    if (c.StyleHumpCount == 3)
-        c.StyleHumpCount = 0;
-    c.HumpFront = c.StyleHumpCount < 2;
-    c.HumpBack = c.StyleHumpCount == 0;
+    const std::int32_t next = c.StyleHumpCount + 1;
+    SetHumpStyle(c, HumpSettingOf(next == HumpSettingCount ? 0 : next));
 }
 
 void ToggleWell(WheelConfig& c)
@@ -141,46 +146,50 @@ void ZoomIn(WheelConfig& c)
         c.ZoomExtent = static_cast<float>(static_cast<double>(c.ZoomExtent) * 0.9);
 }
 
-static void SetPendingRotation(WheelConfig& c, float angle, float x, float y)
+// A turn about the axis of the last one pending adds to its angle; about
+// another axis it follows it, so that none is lost before the frame.
+static void AddPendingTurn(WheelConfig& c, float angle, const std::array<float, 3>& axis)
 {
-    c.RotAngle = angle;
-    c.RotAxis = {x, y, 0.0f};
+    if (c.LaterTurns.empty() && (c.RotAngle == 0.0f || c.RotAxis == axis)) {
+        c.RotAngle += angle;
+        c.RotAxis = axis;
+    } else if (!c.LaterTurns.empty() && c.LaterTurns.back().axis == axis) {
+        c.LaterTurns.back().angle += angle;
+    } else {
+        c.LaterTurns.push_back({angle, axis});
+    }
 }
 
-void RotateUp(WheelConfig& c) { SetPendingRotation(c, -15.0f, 1.0f, 0.0f); }
-void RotateDown(WheelConfig& c) { SetPendingRotation(c, 15.0f, 1.0f, 0.0f); }
-void RotateLeft(WheelConfig& c) { SetPendingRotation(c, -15.0f, 0.0f, 1.0f); }
-void RotateRight(WheelConfig& c) { SetPendingRotation(c, 15.0f, 0.0f, 1.0f); }
+void RotateUp(WheelConfig& c) { AddPendingTurn(c, -15.0f, {1.0f, 0.0f, 0.0f}); }
+void RotateDown(WheelConfig& c) { AddPendingTurn(c, 15.0f, {1.0f, 0.0f, 0.0f}); }
+void RotateLeft(WheelConfig& c) { AddPendingTurn(c, -15.0f, {0.0f, 1.0f, 0.0f}); }
+void RotateRight(WheelConfig& c) { AddPendingTurn(c, 15.0f, {0.0f, 1.0f, 0.0f}); }
 
 void TakeViewStep(WheelConfig& c, ViewStep step, int times)
 {
-    if (times < 1)
-        return;
+    void (*rule)(WheelConfig&) = nullptr;
     switch (step) {
     case ViewStep::ZoomIn:
-        for (int i = 0; i < times; ++i)
-            ZoomIn(c);
-        return;
+        rule = ZoomIn;
+        break;
     case ViewStep::ZoomOut:
-        for (int i = 0; i < times; ++i)
-            ZoomOut(c);
-        return;
+        rule = ZoomOut;
+        break;
     case ViewStep::RotateUp:
-        RotateUp(c);
+        rule = RotateUp;
         break;
     case ViewStep::RotateDown:
-        RotateDown(c);
+        rule = RotateDown;
         break;
     case ViewStep::RotateLeft:
-        RotateLeft(c);
+        rule = RotateLeft;
         break;
     case ViewStep::RotateRight:
-        RotateRight(c);
+        rule = RotateRight;
         break;
     }
-    // A turn sets the pending rotation rather than adding to it; turns about
-    // one axis add up to one of their summed angle.
-    c.RotAngle *= static_cast<float>(times);
+    for (int i = 0; i < times; ++i)
+        rule(c);
 }
 
 void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight)
@@ -190,14 +199,47 @@ void DragRotate(WheelConfig& c, double dx, double dy, double viewHeight)
         return;
     // Screen y grows downwards: a drag down turns the front down, as the
     // down button does with a positive angle about x.
-    c.RotAngle = static_cast<float>(180.0 * length / viewHeight);
-    c.RotAxis = {static_cast<float>(dy / length), static_cast<float>(dx / length), 0.0f};
+    AddPendingTurn(c, static_cast<float>(180.0 * length / viewHeight),
+                   {static_cast<float>(dy / length), static_cast<float>(dx / length), 0.0f});
 }
 
 void ResetView(WheelConfig& c, const std::array<float, 16>& startRotation)
 {
     c.RotMatrix = startRotation;
     c.RotAngle = 0.0f;
+    c.LaterTurns.clear();
     c.ZoomExtent = InitialZoomExtent;
     c.Pan = {0.0, 0.0};
+}
+
+void ApplyMarkedRim(WheelConfig& c, const MarkedRim& rim)
+{
+    c.Maulweite = rim.Maulweite;
+    c.HalfWidth = InchToModel(c.Maulweite);
+    c.Durchmesser = rim.Durchmesser;
+    c.Radius = InchToModel(c.Durchmesser);
+    c.Einpresstiefe = rim.Einpresstiefe;
+    c.Tiefbett = rim.Tiefbett;
+    SetHumpStyle(c, HumpSettingOf(rim.StyleHumpCount));
+}
+
+OffsetBand OffsetBandAt(double maulweite)
+{
+    // The offset buttons' own guards find the ends: up from zero until the
+    // upper guard holds, then down until the lower one does.
+    WheelConfig c;
+    c.Maulweite = maulweite;
+    c.HalfWidth = InchToModel(maulweite);
+    OffsetBand band;
+    for (double before = -1.0; before != c.Einpresstiefe;) {
+        before = c.Einpresstiefe;
+        OffsetUp(c);
+    }
+    band.highest = static_cast<int>(c.Einpresstiefe);
+    for (double before = c.Einpresstiefe + 1.0; before != c.Einpresstiefe;) {
+        before = c.Einpresstiefe;
+        OffsetDown(c);
+    }
+    band.lowest = static_cast<int>(c.Einpresstiefe);
+    return band;
 }

@@ -1,6 +1,7 @@
 #include "DimensionIndicators.h"
 
 #include "HighlightColor.h"
+#include "WheelColors.h"
 #include "WheelConfig.h"
 
 #include <GL/gl.h>
@@ -14,7 +15,7 @@ constexpr double ArrowLength = 2.0;
 void SetIndicatorColor(ViewComponent indicator)
 {
     NameComponent(indicator);
-    glColor4f(1.0f, 0.5f, 0.0f, 0.3f);
+    glColor4f(IndicatorColor[0], IndicatorColor[1], IndicatorColor[2], IndicatorColor[3]);
 }
 
 void Translate(double x, double y, double z)

@@ -1,5 +1,7 @@
 #include "HighlightColor.h"
 
+#include "WheelColors.h"
+
 #include <GL/gl.h>
 
 void ApplyHighlightColor(ViewComponent component, bool highlighted)

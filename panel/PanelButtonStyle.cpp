@@ -1,5 +1,7 @@
 #include "PanelButtonStyle.h"
 
+#include "WheelColors.h"
+
 #include <QPainter>
 #include <QStyleOption>
 
@@ -10,7 +12,7 @@ namespace {
 const QColor FocusColor(0x0B, 0x3D, 0x91);
 constexpr int FocusWidth = 2;
 // The orange the view highlights a part in.
-const QColor OnColor(0xFF, 0x80, 0x00);
+const QColor OnColor = QColor::fromRgbF(HighlightColor[0], HighlightColor[1], HighlightColor[2]);
 constexpr int OnHeight = 2;
 
 void DrawFocusMark(const QRect& r, QPainter* painter)

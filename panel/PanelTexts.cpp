@@ -1,16 +1,21 @@
 #include "PanelTexts.h"
 
-#include "RimMarking.h"
+#include "Figures.h"
 #include "WheelConfig.h"
 
 namespace {
 
 QString Figure(double value, const QLocale& locale)
 {
-    return QString::fromStdString(FormatFigure(value, locale.decimalPoint().toStdString()));
+    return QString::fromStdString(FormatFigure(value, DecimalSeparator(locale)));
 }
 
 }  // namespace
+
+std::string DecimalSeparator(const QLocale& locale)
+{
+    return locale.decimalPoint().toStdString();
+}
 
 QString MaulweiteCaption(double inches, const QLocale& locale)
 {

@@ -5,7 +5,13 @@
 #include <QLocale>
 #include <QString>
 
+#include <string>
+
 struct WheelConfig;
+
+// The decimal separator of the locale, the user's unless another is given,
+// for the figures the configuration writes.
+std::string DecimalSeparator(const QLocale& locale = QLocale());
 
 // The value labels' run-time captions. Numbers are written as the rim's
 // marking writes them, with the locale's decimal separator.

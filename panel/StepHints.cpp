@@ -1,5 +1,6 @@
 #include "StepHints.h"
 
+#include "PanelTexts.h"
 #include "ToolTips.h"
 
 #include <QAbstractButton>
@@ -28,7 +29,7 @@ void SetReason(QAbstractButton& button, const QString& reason)
 
 QString StepRefusalText(const WheelConfig& c, DimensionStep step)
 {
-    return QString::fromStdString(StepRefusal(c, step, QLocale().decimalPoint().toStdString()));
+    return QString::fromStdString(StepRefusal(c, step, DecimalSeparator()));
 }
 
 void TellStepRefusal(std::span<const PushButtonRow> buttons, DimensionStep step, const QString& reason)

@@ -296,7 +296,7 @@ void TFrameSteuerung::SetLabelCaption(QLabel* label, const QString& caption)
 
 void TFrameSteuerung::ShowMarking()
 {
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     const QString marking = QString::fromStdString(RimMarking(Config, separator));
     lblFelgenbezeichnung->setText(marking);
     Marking->ShowRim(marking, QString::fromStdString(ExplainRimMarking(Config, separator)));

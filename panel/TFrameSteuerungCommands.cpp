@@ -93,7 +93,7 @@ void TFrameSteuerung::EditMarking()
 void TFrameSteuerung::ApplyMarking(const QString& marking)
 {
     const MarkingReading reading =
-        ReadRimMarking(marking.toStdString(), Config, QLocale().decimalPoint().toStdString());
+        ReadRimMarking(marking.toStdString(), Config, DecimalSeparator());
     if (!reading.rim) {
         Marking->ShowProblem(QString::fromStdString(reading.message));
         return;
@@ -135,7 +135,7 @@ void TFrameSteuerung::ShowComparison(const WheelConfig* reference)
         Comparison()->setVisible(reference != nullptr);
     if (!reference)
         return;
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = DecimalSeparator();
     lblVergleich->setText(QString::fromStdString("Vergleich mit " + RimMarking(*reference, separator) + ":\n" +
                                                  DifferencesText(CompareRims(Config, *reference), separator)));
 }

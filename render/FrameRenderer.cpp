@@ -1,5 +1,6 @@
 #include "FrameRenderer.h"
 
+#include "WheelColors.h"
 #include "WheelConfig.h"
 
 #include <cmath>
@@ -21,6 +22,17 @@ void DrawBackground(float zoom, double aspect)
     glVertex3f(z, v, -10.0f);
     glVertex3f(-z, v, -10.0f);
     glEnd();
+}
+
+// A turn goes on the left, so it turns the model about the screen's axes
+// whatever came before. Each is folded in as a frame of its own would fold
+// it, so turns taken before one frame end where frames between them would.
+void FoldTurn(std::array<float, 16>& rotation, float angle, const std::array<float, 3>& axis)
+{
+    glLoadIdentity();
+    glRotatef(angle, axis[0], axis[1], axis[2]);
+    glMultMatrixf(rotation.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, rotation.data());
 }
 
 GLenum PolygonModeFor(int styleMode)
@@ -119,12 +131,11 @@ GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference)
     MultPan(c);
     glMatrixMode(GL_MODELVIEW);
 
-    // The new rotation goes on the left, so it turns the model about the
-    // screen's axes whatever came before.
-    glRotatef(c.RotAngle, c.RotAxis[0], c.RotAxis[1], c.RotAxis[2]);
+    FoldTurn(c.RotMatrix, c.RotAngle, c.RotAxis);
+    for (const PendingTurn& turn : c.LaterTurns)
+        FoldTurn(c.RotMatrix, turn.angle, turn.axis);
     c.RotAngle = 0.0f;
-    glMultMatrixf(c.RotMatrix.data());
-    glGetFloatv(GL_MODELVIEW_MATRIX, c.RotMatrix.data());
+    c.LaterTurns.clear();
     glLoadIdentity();
     glMultMatrixf(c.RotMatrix.data());
 
@@ -155,7 +166,7 @@ void DrawFocusFrame(int viewWidth, int viewHeight, int thickness)
     glLoadIdentity();
 
     // The highlight orange, which the blue background sets off on every edge.
-    glColor4f(1.0f, 0.5f, 0.0f, 1.0f);
+    glColor4f(HighlightColor[0], HighlightColor[1], HighlightColor[2], HighlightColor[3]);
     const auto band = [](int x, int y, int w, int h) {
         glVertex2i(x, y);
         glVertex2i(x + w, y);

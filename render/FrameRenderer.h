@@ -18,7 +18,7 @@ struct ReferenceDrawing {
 };
 
 // Draws one frame into the back buffer: the gradient background, the pending
-// rotation folded into c.RotMatrix, the clip plane, the polygon style, the
+// turns folded into c.RotMatrix in the order taken, the clip plane, the polygon style, the
 // wheel list and the reference rim. Returns the GL error state read once at
 // the end of the frame.
 GLenum DrawFrame(WheelConfig& c, const ReferenceDrawing& reference = {});

@@ -108,3 +108,20 @@ TEST(Rotation, ATurnTakenThreeTimesBeforeOneFrameTurnsAsThreeFramesDo)
     box.RenderScene();
     ExpectMatrixNear(box.Config().RotMatrix, Multiply(Rotation(45.0, 0.0, 1.0, 0.0), Start), 1e-5);
 }
+
+TEST(Rotation, LeftThenUpBeforeOneFrameTurnsAsWithAFrameBetweenThem)
+{
+    TOpenGL_box box;
+    ASSERT_TRUE(ShowAndExpose(box));
+    RotateLeft(box.Config());
+    box.RenderScene();
+    RotateUp(box.Config());
+    box.RenderScene();
+    const auto framed = box.Config().RotMatrix;
+
+    ResetView(box.Config(), box.StartRotation());
+    RotateLeft(box.Config());
+    RotateUp(box.Config());
+    box.RenderScene();
+    EXPECT_EQ(box.Config().RotMatrix, framed);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlTable.h"
+#include "HumpSettings.h"
 #include "RimTable.h"
 #include "WheelConfig.h"
 
@@ -35,7 +36,7 @@ inline std::uint32_t ChangedGroups(const WheelConfig& a, const WheelConfig& b)
              a.ColorFelgenbett != b.ColorFelgenbett || a.ColorRadschuessel != b.ColorRadschuessel,
          kColors);
     mark(a.ZoomExtent != b.ZoomExtent || a.Pan != b.Pan, kZoom);  // how large, and where
-    mark(a.RotAngle != b.RotAngle || a.RotAxis != b.RotAxis, kRotation);
+    mark(a.RotAngle != b.RotAngle || a.RotAxis != b.RotAxis || a.LaterTurns != b.LaterTurns, kRotation);
     mark(a.RotMatrix != b.RotMatrix || a.AspectRatio != b.AspectRatio ||
              a.WheelList != b.WheelList, kFrameState);
     return g;
@@ -81,15 +82,16 @@ inline testing::AssertionResult HoldsInvariants(const WheelConfig& c)
         return fails("offset not a whole millimetre: ") << c.Einpresstiefe;
     if (c.StyleMode < 1 || c.StyleMode > 3)
         return fails("polygon style outside 1..3: ") << c.StyleMode;
-    if (c.StyleHumpCount < 0 || c.StyleHumpCount > 2)
-        return fails("hump style outside 0..2: ") << c.StyleHumpCount;
+    if (c.StyleHumpCount < 0 || c.StyleHumpCount >= HumpSettingCount)
+        return fails("hump style outside the hump settings: ") << c.StyleHumpCount;
 
     const std::array<double, 4> clip{c.Halbschnitt ? -1.0 : 0.0, 0.0, 0.0, 0.0};
     if (c.ClipEquation != clip)
         return fails("clip plane does not match the half-section flag");
     if (c.ShowMaulweite + c.ShowEinpresstiefe + c.ShowDurchmesser > 1)
         return fails("more than one dimension indicator shown");
-    if (c.HumpFront != (c.StyleHumpCount < 2) || c.HumpBack != (c.StyleHumpCount == 0))
+    const HumpSetting& hump = HumpSettingOf(c.StyleHumpCount);
+    if (c.HumpFront != hump.front || c.HumpBack != hump.back)
         return fails("hump flags do not match hump style ") << c.StyleHumpCount;
 
     const int lit = c.ColorFelgenhorn + c.ColorFelgenschulter + c.ColorHump + c.ColorFelgenbett;

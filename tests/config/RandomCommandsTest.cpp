@@ -6,22 +6,29 @@
 #include <array>
 #include <cstdint>
 #include <algorithm>
+#include <cmath>
 #include <iostream>
 #include <random>
+#include <vector>
 
 namespace {
 
-// The pending rotation: no frame consumes a step here, so angle and axis are
-// both unset or both hold one of the four steps.
-testing::AssertionResult HoldsRotationStep(const WheelConfig& c)
+// The pending turns: no frame consumes a step here, so each turn is whole
+// 15-degree steps about x or y (the first may be unset), about another axis
+// than the turn before it.
+testing::AssertionResult HoldsRotationSteps(const WheelConfig& c)
 {
     using Axis = std::array<float, 3>;
-    const bool unset = c.RotAngle == 0.0f && c.RotAxis == Axis{0, 0, 0};
-    const bool step = (c.RotAngle == 15.0f || c.RotAngle == -15.0f) &&
-                      (c.RotAxis == Axis{1, 0, 0} || c.RotAxis == Axis{0, 1, 0});
-    if (unset || step)
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "pending rotation is not one 15-degree step: " << c.RotAngle;
+    std::vector<PendingTurn> turns{{c.RotAngle, c.RotAxis}};
+    turns.insert(turns.end(), c.LaterTurns.begin(), c.LaterTurns.end());
+    for (std::size_t i = 0; i < turns.size(); ++i) {
+        const PendingTurn& t = turns[i];
+        const bool unset = i == 0 && t.angle == 0.0f && t.axis == Axis{0, 0, 0};
+        const bool steps = std::fmod(t.angle, 15.0f) == 0.0f && (t.axis == Axis{1, 0, 0} || t.axis == Axis{0, 1, 0});
+        if (!(unset || steps) || (i > 0 && t.axis == turns[i - 1].axis))
+            return testing::AssertionFailure() << "pending turn " << i << " is not 15-degree steps: " << t.angle;
+    }
+    return testing::AssertionSuccess();
 }
 
 TEST(RandomCommands, InvariantsHoldAfterEveryCommand)
@@ -50,7 +57,7 @@ TEST(RandomCommands, InvariantsHoldAfterEveryCommand)
 
                 ASSERT_TRUE(HoldsInvariants(c))
                     << "seed " << seed << ", step " << step << ", command " << cmd.name;
-                ASSERT_TRUE(HoldsRotationStep(c))
+                ASSERT_TRUE(HoldsRotationSteps(c))
                     << "seed " << seed << ", step " << step << ", command " << cmd.name;
                 ASSERT_EQ(ChangedGroups(before, c) & ~cmd.mayChange, 0u)
                     << "seed " << seed << ", step " << step << ", command " << cmd.name

@@ -56,6 +56,13 @@ TEST(RimMarking, ReadsWidthWellDiameterHumpsAndOffsetFromTheConfiguration)
     }
 }
 
+TEST(RimMarking, IsExplainedPartByPart)
+{
+    EXPECT_EQ(ExplainRimMarking(StartConfig(), ","), "6J: Maulweite 6 Zoll, Hornform J · x: Tiefbett · 15: "
+                                                     "Durchmesser 15 Zoll · H2: Hump auf beiden Seiten · ET34: "
+                                                     "Einpresstiefe 34 mm");
+}
+
 TEST(ViewDescription, SaysWhichRimIsShownAndWhatIsHighlightedOrMeasured)
 {
     WheelConfig c = StartConfig();

@@ -1,10 +1,10 @@
 #include "ConfigSteps.h"
+#include "Figures.h"
 #include "RimTable.h"
 #include "StepRefusal.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 namespace {
@@ -17,8 +17,7 @@ std::string Why(const WheelConfig& c, DimensionStep step)
 // A figure as the reasons write it, with the typographic minus.
 std::string Figure(double value)
 {
-    const std::string whole = std::to_string(static_cast<int>(std::abs(value)));
-    return (value < 0 ? "\u2212" : "") + whole + (value != static_cast<int>(value) ? ",5" : "");
+    return FormatFigure(value, ",", {.sign = FigureSign::Minus});
 }
 
 TEST(StepRefusal, WidthAndOffsetStepsAreExplainedAtEveryWidthAsTheRimTableHasThem)

@@ -1,4 +1,5 @@
 #include "ConfigSteps.h"
+#include "HumpSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -69,14 +70,13 @@ TEST(Cycles, PolygonStyleRunsOneTwoThreeOne)
 
 TEST(Cycles, HumpStyleRunsBothFrontOnlyNoneBoth)
 {
-    struct Step { int count; bool front; bool back; };
     WheelConfig c = StartConfig();
-    for (Step s : {Step{1, true, false}, Step{2, false, false}, Step{0, true, true},
-                   Step{1, true, false}}) {
+    for (const char* code : {"H", "", "H2", "H"}) {
         CycleHumpStyle(c);
-        EXPECT_EQ(c.StyleHumpCount, s.count);
-        EXPECT_EQ(c.HumpFront, s.front) << "count " << s.count;
-        EXPECT_EQ(c.HumpBack, s.back) << "count " << s.count;
+        const HumpSetting& s = HumpSettingOf(c.StyleHumpCount);
+        EXPECT_EQ(s.code, code);
+        EXPECT_EQ(c.HumpFront, s.front) << "count " << s.styleHumpCount;
+        EXPECT_EQ(c.HumpBack, s.back) << "count " << s.styleHumpCount;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -85,29 +86,23 @@ TEST(Zoom, OutAndBackInDoesNotReturnToTwenty)
     EXPECT_EQ(c.ZoomExtent, 19.8f);
 }
 
-TEST(Rotation, CommandsSetThePendingStepRatherThanAddingToIt)
+TEST(Rotation, StepsAboutOneAxisAddUpAndAStepAboutTheOtherFollowsThem)
 {
     WheelConfig c = StartConfig();
     RotateRight(c);
     RotateRight(c);
+    RotateLeft(c);
     EXPECT_EQ(c.RotAngle, 15.0f);
     EXPECT_EQ(c.RotAxis, (Axis{0, 1, 0}));
-
-    RotateLeft(c);
-    EXPECT_EQ(c.RotAngle, -15.0f);
-    EXPECT_EQ(c.RotAxis, (Axis{0, 1, 0}));
+    EXPECT_TRUE(c.LaterTurns.empty());
 
     RotateDown(c);
-    EXPECT_EQ(c.RotAngle, 15.0f);
-    EXPECT_EQ(c.RotAxis, (Axis{1, 0, 0}));
-
     RotateUp(c);
     RotateUp(c);
-    EXPECT_EQ(c.RotAngle, -15.0f);
-    EXPECT_EQ(c.RotAxis, (Axis{1, 0, 0}));
-
     RotateRight(c);
-    EXPECT_EQ(c.RotAxis, (Axis{0, 1, 0})) << "the previous axis must not linger";
+    EXPECT_EQ(c.RotAngle, 15.0f) << "the first turn must not be lost";
+    EXPECT_EQ(c.RotAxis, (Axis{0, 1, 0}));
+    EXPECT_EQ(c.LaterTurns, (std::vector<PendingTurn>{{-15.0f, {1, 0, 0}}, {15.0f, {0, 1, 0}}}));
 }
 
 TEST(Rotation, LeavesTheAccumulatedRotationAndZoomAlone)
@@ -135,25 +130,28 @@ TEST(DragRotation, TurnsAboutTheScreenAxisAtRightAnglesHalfATurnAcrossTheViewsHe
     EXPECT_EQ(c.RotAxis, (Axis{0, 1, 0}));
     // Down (screen y grows downwards): the way the down button turns.
     DragRotate(c, 0, 600, 600);
-    EXPECT_FLOAT_EQ(c.RotAngle, 180.0f);
-    EXPECT_EQ(c.RotAxis, (Axis{1, 0, 0}));
+    ASSERT_EQ(c.LaterTurns.size(), 1u);
+    EXPECT_FLOAT_EQ(c.LaterTurns.back().angle, 180.0f);
+    EXPECT_EQ(c.LaterTurns.back().axis, (Axis{1, 0, 0}));
     // Left and up: the axis turns round, the angle stays positive.
     DragRotate(c, -30, -40, 600);
-    EXPECT_FLOAT_EQ(c.RotAngle, 15.0f);
-    EXPECT_FLOAT_EQ(c.RotAxis[0], -0.8f);
-    EXPECT_FLOAT_EQ(c.RotAxis[1], -0.6f);
-    EXPECT_EQ(c.RotAxis[2], 0.0f);
+    ASSERT_EQ(c.LaterTurns.size(), 2u);
+    EXPECT_FLOAT_EQ(c.LaterTurns.back().angle, 15.0f);
+    EXPECT_FLOAT_EQ(c.LaterTurns.back().axis[0], -0.8f);
+    EXPECT_FLOAT_EQ(c.LaterTurns.back().axis[1], -0.6f);
+    EXPECT_EQ(c.LaterTurns.back().axis[2], 0.0f);
 
-    // No motion, or no view to measure it by, leaves the pending step alone.
+    // No motion, or no view to measure it by, leaves the pending turns alone.
     const WheelConfig before = c;
     DragRotate(c, 0, 0, 600);
     DragRotate(c, 10, 0, 0);
     EXPECT_EQ(c.RotAngle, before.RotAngle);
     EXPECT_EQ(c.RotAxis, before.RotAxis);
+    EXPECT_EQ(c.LaterTurns, before.LaterTurns);
     EXPECT_EQ(c.RotMatrix, before.RotMatrix);
 }
 
-TEST(ResetView, RestoresTheStartOrientationAndZoomAndDropsAPendingStep)
+TEST(ResetView, RestoresTheStartOrientationAndZoomAndDropsThePendingTurns)
 {
     WheelConfig c = StartConfig();
     std::array<float, 16> start{};
@@ -162,6 +160,7 @@ TEST(ResetView, RestoresTheStartOrientationAndZoomAndDropsAPendingStep)
     for (int i = 0; i < 7; ++i)
         ZoomIn(c);
     RotateLeft(c);
+    RotateUp(c);
     c.RotMatrix[3] = 9.0f;
     WidthUp(c);
     c.Pan = {1.0, -2.0};
@@ -171,6 +170,7 @@ TEST(ResetView, RestoresTheStartOrientationAndZoomAndDropsAPendingStep)
     EXPECT_EQ(c.ZoomExtent, 20.0f);
     EXPECT_EQ(c.Pan, (std::array<double, 2>{}));
     EXPECT_EQ(c.RotAngle, 0.0f);
+    EXPECT_TRUE(c.LaterTurns.empty());
     EXPECT_EQ(c.Maulweite, before.Maulweite);
     EXPECT_EQ(c.HalfWidth, before.HalfWidth);
 }
