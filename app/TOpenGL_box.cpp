@@ -9,6 +9,7 @@
 #include "ToolTips.h"
 #include "Unit1.h"
 #include "ViewCommands.h"
+#include "ViewControlInput.h"
 #include "WheelList.h"
 
 #include <QCloseEvent>
@@ -58,7 +59,7 @@ TOpenGL_box::TOpenGL_box()
     Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix,
                                  *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }, *this,
                                  [this] { return Renderer->Area(); }});
-    GLWindow->SetInput(Commands);
+    GLWindow->SetInput(new ViewControlInput(*Commands));
     // The differences to the reference follow every change of either rim.
     const auto compared = [this] {
         FrameSteuerung1->ShowComparison(Reference());
