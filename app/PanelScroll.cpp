@@ -3,7 +3,6 @@
 #include "Unit1.h"
 
 #include <QApplication>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -38,11 +37,4 @@ int PanelScroll::Fit(int clientHeight)
     widget()->resize(TFrameSteuerung::PanelWidth, std::max(clientHeight, TFrameSteuerung::PanelHeight));
     setGeometry(0, 0, TFrameSteuerung::PanelWidth + bar, clientHeight);
     return TFrameSteuerung::PanelWidth + bar;
-}
-
-QSize FitToScreen(QSize wanted, const QScreen* screen, QSize frame)
-{
-    if (!screen)
-        return wanted;
-    return wanted.boundedTo(screen->availableGeometry().size() - frame).expandedTo(QSize(1, 1));
 }

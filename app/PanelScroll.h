@@ -2,8 +2,6 @@
 
 #include <QScrollArea>
 
-class QScreen;
-
 // The panel at the window's left edge, scrolled up and down where the window
 // is shorter than the panel, as on a small screen: a scroll bar then appears
 // beside it and the view starts right of that. The control that takes the
@@ -16,7 +14,3 @@ public:
     // width it takes, where the view begins.
     int Fit(int clientHeight);
 };
-
-// The client size asked for, made smaller where the screen's free area,
-// less the frame the window system adds, is smaller.
-QSize FitToScreen(QSize wanted, const QScreen* screen, QSize frame);

@@ -5,25 +5,19 @@
 #include "GLBinding.h"
 #include "GLView.h"
 #include "PanelScroll.h"
-#include "RimComparison.h"
+#include "ReferenceRim.h"
 #include "ToolTips.h"
 #include "Unit1.h"
 #include "ViewCommands.h"
+#include "ViewControlInput.h"
 #include "WheelList.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QGuiApplication>
 #include <QResizeEvent>
-#include <QScreen>
 
 #include <algorithm>
-
-namespace {
-const QSize MinClientSize(800, 600);
-const QSize OuterSize(808, 630);
-}  // namespace
 
 TOpenGL_box::TOpenGL_box()
 {
@@ -45,6 +39,12 @@ TOpenGL_box::TOpenGL_box()
                               RenderScene();
                           });
     Renderer = std::make_unique<ViewRenderer>(*GLWindow);
+    // The differences to the reference follow every change of either rim.
+    const auto compared = [this] {
+        FrameSteuerung1->ShowComparison(Reference());
+        Commands->DescribeView();
+    };
+    Comparison = std::make_unique<ReferenceRim>(*Renderer, *this, compared);
     // The container is a native child that stacks above its siblings, so it
     // covers only the area right of the panel.
     ViewContainer = QWidget::createWindowContainer(GLWindow, this);
@@ -56,24 +56,14 @@ TOpenGL_box::TOpenGL_box()
     setTabOrder(ViewContainer, FrameSteuerung1->FirstInTabOrder());
     ViewContainer->setAccessibleName(QStringLiteral("Ansicht der Felge"));
     Commands = new ViewCommands({Wheel, *this, *this, *this, *ViewContainer, *GLWindow, StartRotMatrix,
-                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }, *this,
+                                 *FrameSteuerung1, [this](QPointF at) { return ComponentAt(at); }, *Comparison,
                                  [this] { return Renderer->Area(); }});
-    GLWindow->SetInput(Commands);
-    // The differences to the reference follow every change of either rim.
-    const auto compared = [this] {
-        FrameSteuerung1->ShowComparison(Reference());
-        Commands->DescribeView();
-    };
+    GLWindow->SetInput(new ViewControlInput(*Commands));
     connect(this, &TOpenGL_box::WheelListBuilt, this, compared);
-    connect(this, &TOpenGL_box::ReferenceChanged, this, compared);
     // The view goes on screen only once its pixel format is set.
     ViewContainer->hide();
 
-    // Told to the window system, so that a window manager keeps the client
-    // from being dragged smaller; the resize handler corrects the rest. A
-    // screen smaller than that sets the least size itself.
-    setMinimumSize(LeastClientSize());
-    resize(StartClientSize());
+    Placement.SizeForStart();
     FormCreate();
 }
 
@@ -106,10 +96,8 @@ void TOpenGL_box::setVisible(bool visible)
         setUpdatesEnabled(true);
     }
     QWidget::setVisible(visible);
-    if (visible && !Fitted) {
-        windowHandle()->installEventFilter(this);
-        FitOuterSize();
-    }
+    if (visible)
+        Placement.Shown();
     if (visible && !GLCreated) {
         GLCreated = true;
         FormCreateGL();
@@ -131,8 +119,7 @@ void TOpenGL_box::FormCreateGL()
     // handler would set is put in place here.
     SetViewport();
     BuildWheelList();
-    if (ReferenceRim)
-        BuildReferenceList();
+    Comparison->BuildList();
     // A frame the window cannot present yet would be drawn for nothing: the
     // first expose draws it again, and that frame is the first seen.
     if (CanPresent(GLWindow))
@@ -146,7 +133,7 @@ void TOpenGL_box::FormResize()
     // afresh on the corrected size; the outer call then redoes the same steps.
     // Both sides are corrected in one request, so that a size the window
     // system has not confirmed yet cannot undo the other side's correction.
-    const QSize minimum = size().expandedTo(LeastClientSize());
+    const QSize minimum = size().expandedTo(Placement.LeastClientSize());
     if (minimum != size())
         resize(minimum);
     const int viewLeft = PanelArea->Fit(height());
@@ -159,18 +146,6 @@ void TOpenGL_box::FormResize()
 void TOpenGL_box::SetViewport()
 {
     Renderer->SetViewport(size(), PanelArea->width());
-}
-
-QSize TOpenGL_box::LeastClientSize() const
-{
-    return FitToScreen(MinClientSize, screen(), FrameSize);
-}
-
-QSize TOpenGL_box::StartClientSize() const
-{
-    // A screen too small for the least size is filled as far as it allows.
-    const QSize least = LeastClientSize();
-    return least == MinClientSize ? (OuterSize - FrameSize).expandedTo(least) : least;
 }
 
 void TOpenGL_box::closeEvent(QCloseEvent* event)
@@ -194,58 +169,6 @@ void TOpenGL_box::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     FormResize();
-}
-
-void TOpenGL_box::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!Placed) {
-        Placed = true;
-        PlaceOnScreen();
-    }
-}
-
-void TOpenGL_box::PlaceOnScreen()
-{
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // Centred; on a screen too small for it, the header and the panel's
-    // top-left stay in view. Wayland leaves placement to the compositor.
-    const QRect area = screen->availableGeometry();
-    QPoint topLeft = area.center() - QPoint(OuterSize.width() / 2, OuterSize.height() / 2) + QPoint(1, 1);
-    topLeft.setX(std::max(topLeft.x(), area.left()));
-    topLeft.setY(std::max(topLeft.y(), area.top()));
-    move(topLeft);
-}
-
-void TOpenGL_box::FitOuterSize()
-{
-    // The outer size counts the frame the window system adds, known only
-    // once the window is on screen: at once on Wayland, once a window
-    // manager has framed it on X11. The minimum client size comes first.
-    const QSize frame = frameGeometry().size() - size();
-    if (Fitted || frame.isNull())
-        return;
-    Fitted = true;
-    FrameSize = frame;
-    setMinimumSize(LeastClientSize());
-    resize(StartClientSize());
-    PlaceOnScreen();
-}
-
-bool TOpenGL_box::eventFilter(QObject* watched, QEvent* event)
-{
-    // A window manager frames the window before the server exposes it; one
-    // that has not framed it by then never will. The frame is measured this
-    // once: later, while a size the window asked for is still on its way,
-    // Qt takes the difference to the server's size for a frame.
-    if (watched == windowHandle() && event->type() == QEvent::Expose) {
-        windowHandle()->removeEventFilter(this);
-        FitOuterSize();
-        Fitted = true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void TOpenGL_box::HandlePaint()
@@ -312,38 +235,17 @@ QImage TOpenGL_box::DrawPrintFrame(int width)
 
 void TOpenGL_box::KeepReference(const WheelConfig& rim)
 {
-    if (ReferenceRim)
-        Renderer->DeleteList(*ReferenceRim);
-    ReferenceRim = ReferenceOf(rim);
-    if (HasGLContext())
-        BuildReferenceList();
-    emit ReferenceChanged();
-    RenderScene();
+    Comparison->KeepReference(rim);
 }
 
-void TOpenGL_box::DropReference()
+const WheelConfig* TOpenGL_box::Reference() const
 {
-    if (!ReferenceRim)
-        return;
-    Renderer->DeleteList(*ReferenceRim);
-    ReferenceRim.reset();
-    Renderer->SetReference({});
-    emit ReferenceChanged();
-    RenderScene();
-}
-
-void TOpenGL_box::BuildReferenceList()
-{
-    // Built once, through the code that builds the wheel, and replayed by
-    // every frame.
-    Renderer->Record([this] { ::BuildWheelList(*ReferenceRim); });
-    Renderer->SetReference({ReferenceRim->WheelList, ReferenceRim->Einpresstiefe});
+    return Comparison->Reference();
 }
 
 void TOpenGL_box::FormDestroy()
 {
-    if (ReferenceRim)
-        Renderer->DeleteList(*ReferenceRim);
+    Comparison->DeleteList();
     Renderer->DeleteList(Wheel);
     Renderer->Release();
 }

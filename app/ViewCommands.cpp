@@ -2,6 +2,7 @@
 
 #include "AnsweredHide.h"
 #include "ComparisonHost.h"
+#include "PanelRequests.h"
 #include "PanelTexts.h"
 #include "PictureActions.h"
 #include "QtTexts.h"
@@ -10,12 +11,8 @@
 #include "RimMarking.h"
 #include "SceneHost.h"
 #include "ToolTips.h"
-#include "Unit1.h"
-#include "ViewControls.h"
 #include "WheelRules.h"
 
-#include <QAction>
-#include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -29,32 +26,26 @@ ViewCommands::ViewCommands(const ViewParts& parts)
     , Parts(parts)
     , PictureCommands(std::make_unique<PictureActions>(parts.pictures, parts.config, parts.window))
 {
-    // On the window, so that the shortcuts work wherever the focus is in it.
-    for (const ViewControl& control : ViewControlTable()) {
-        if (!control.command || (!control.inMenu && control.shortcuts.isEmpty()))
-            continue;
-        auto* action = new QAction(QString::fromUtf8(control.text), &Parts.window);
-        action->setShortcuts(control.shortcuts);
-        connect(action, &QAction::triggered, this, [this, command = control.command] { command(*this); });
-        Parts.window.addAction(action);
-        if (control.inMenu)
-            MenuEntries.emplace_back(action, control.group);
-    }
     // The view's widget takes the focus for the view's window, which takes none.
     Parts.viewWidget.installEventFilter(this);
 }
 
 ViewCommands::~ViewCommands() = default;
 
+void ViewCommands::AddMenuEntry(QAction* action, bool separated)
+{
+    MenuEntries.emplace_back(action, separated);
+}
+
 QMenu* ViewCommands::Menu()
 {
     if (!ContextMenu) {
         ContextMenu = new AnsweredHide<QMenu>(&Parts.window);
         ContextMenu->setObjectName(QStringLiteral("ViewMenu"));
-        for (std::size_t i = 0; i < MenuEntries.size(); ++i) {
-            if (i > 0 && MenuEntries[i].second != MenuEntries[i - 1].second)
+        for (const auto& [action, separated] : MenuEntries) {
+            if (separated)
                 ContextMenu->addSeparator();
-            ContextMenu->addAction(MenuEntries[i].first);
+            ContextMenu->addAction(action);
         }
     }
     return ContextMenu;
@@ -63,12 +54,6 @@ QMenu* ViewCommands::Menu()
 bool ViewCommands::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress:
-        if (const ViewControl* control = ViewKeyControl(*static_cast<QKeyEvent*>(event))) {
-            control->command(*this);
-            return true;
-        }
-        break;
     case QEvent::FocusIn:
         // The focus frame comes and goes with a frame of its own. The widget
         // would hand the focus on to the view's window, which takes none, so
@@ -84,25 +69,25 @@ bool ViewCommands::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void ViewCommands::ViewDragged(double dx, double dy)
+void ViewCommands::Turn(QPointF motion)
 {
-    DragRotate(Parts.config, dx, dy, Parts.view.height());
+    DragRotate(Parts.config, motion.x(), motion.y(), Parts.view.height());
     Parts.scene.RenderScene();
 }
 
-void ViewCommands::ViewStepped(ViewStep step, int times)
+void ViewCommands::Step(ViewStep step)
 {
-    TakeViewStep(Parts.config, step, times);
+    TakeViewStep(Parts.config, step);
     Parts.scene.RenderScene();
 }
 
-void ViewCommands::ViewPanned(double dx, double dy)
+void ViewCommands::Pan(QPointF motion)
 {
-    PanView(Parts.config, dx, dy, Parts.area());
+    PanView(Parts.config, motion.x(), motion.y(), Parts.area());
     Parts.scene.RenderScene();
 }
 
-void ViewCommands::ViewZoomedAt(ViewStep step, int times, QPointF position)
+void ViewCommands::ZoomAt(ViewStep step, int times, QPointF position)
 {
     ZoomAtPoint(Parts.config, step, times, position.x(), position.y(), Parts.area());
     Parts.scene.RenderScene();
@@ -111,10 +96,10 @@ void ViewCommands::ViewZoomedAt(ViewStep step, int times, QPointF position)
 void ViewCommands::PanTenth(int right, int down)
 {
     const ViewArea area = Parts.area();
-    ViewPanned(right * area.width / 10.0, down * area.height / 10.0);
+    Pan({right * area.width / 10.0, down * area.height / 10.0});
 }
 
-void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
+void ViewCommands::MenuAt(const QPoint& globalPosition)
 {
     LoadQtTexts();
     Menu()->popup(globalPosition);
@@ -122,15 +107,10 @@ void ViewCommands::ViewMenuRequested(const QPoint& globalPosition)
 
 void ViewCommands::OpenMenu()
 {
-    ViewMenuRequested(Parts.view.mapToGlobal(QPoint(Parts.view.width() / 2, Parts.view.height() / 2)));
+    MenuAt(Parts.view.mapToGlobal(QPoint(Parts.view.width() / 2, Parts.view.height() / 2)));
 }
 
-void ViewCommands::ShowHelp()
-{
-    ShowControlsHelp(&Parts.window);
-}
-
-void ViewCommands::ViewPressed()
+void ViewCommands::TakeFocus()
 {
     if (!Parts.window.isActiveWindow())
         Parts.window.activateWindow();
@@ -138,23 +118,23 @@ void ViewCommands::ViewPressed()
         Parts.viewWidget.setFocus(Qt::MouseFocusReason);
 }
 
-void ViewCommands::ViewClicked(QPointF position)
+void ViewCommands::HighlightAt(QPointF position)
 {
     Parts.panel.HighlightComponent(Parts.componentAt(position));
 }
 
-void ViewCommands::ViewPointerRested(QPointF position)
+void ViewCommands::NameAt(QPointF position)
 {
     const QString name = ComponentCaption(Parts.componentAt(position), Parts.config, QLocale());
     if (name.isEmpty()) {
-        ViewPointerMoved(std::nullopt);
+        PointerMoved(std::nullopt);
         return;
     }
     NamedAt = position;
     ShowToolTipAt(Parts.view.mapToGlobal(position).toPoint(), name, &Parts.viewWidget);
 }
 
-void ViewCommands::ViewPointerMoved(std::optional<QPointF> position)
+void ViewCommands::PointerMoved(std::optional<QPointF> position)
 {
     // A name stays while the pointer stays near where it was given; it is
     // asked for afresh once the pointer rests again.

@@ -11,6 +11,7 @@
 namespace {
 
 using G = ViewControl::Group;
+using Amount = const GestureAmount&;
 
 QString KeyNames(const QList<QKeySequence>& keys)
 {
@@ -36,20 +37,22 @@ const std::vector<ViewControl>& ViewControlTable()
          [](ViewCommands& c) { c.Pictures().Copy(); }},
         {"Bild in Druckgröße speichern …", G::Pictures, true, {}, {}, nullptr,
          [](ViewCommands& c) { c.Pictures().SavePrintSize(); }},
-        {"Bauteil benennen", G::View, false, {}, {}, "Zeiger auf dem Bauteil ruhen lassen", nullptr},
-        {"Bauteil hervorheben, erneut: nicht mehr", G::View, false, {}, {}, "Klick auf das Bauteil", nullptr},
+        {"Bauteil benennen", G::View, false, {}, {}, "Zeiger auf dem Bauteil ruhen lassen", nullptr, {Gesture::Rest},
+         [](ViewCommands& c, Amount a) { c.NameAt(a.position); }},
+        {"Bauteil hervorheben, erneut: nicht mehr", G::View, false, {}, {}, "Klick auf das Bauteil", nullptr,
+         {Gesture::Click}, [](ViewCommands& c, Amount a) { c.HighlightAt(a.position); }},
         {"Modell drehen (über die Höhe der Ansicht 180°)", G::View, false, {}, {}, "Ziehen mit der linken Taste",
-         nullptr},
+         nullptr, {Gesture::LeftDrag}, [](ViewCommands& c, Amount a) { c.Turn(a.motion); }},
         {"um 15° nach oben drehen", G::View, false, {}, {Qt::Key_Up}, nullptr,
-         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateUp); }},
+         [](ViewCommands& c) { c.Step(ViewStep::RotateUp); }},
         {"um 15° nach unten drehen", G::View, false, {}, {Qt::Key_Down}, nullptr,
-         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateDown); }},
+         [](ViewCommands& c) { c.Step(ViewStep::RotateDown); }},
         {"um 15° nach links drehen", G::View, false, {}, {Qt::Key_Left}, nullptr,
-         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateLeft); }},
+         [](ViewCommands& c) { c.Step(ViewStep::RotateLeft); }},
         {"um 15° nach rechts drehen", G::View, false, {}, {Qt::Key_Right}, nullptr,
-         [](ViewCommands& c) { c.ViewStepped(ViewStep::RotateRight); }},
+         [](ViewCommands& c) { c.Step(ViewStep::RotateRight); }},
         {"Bild verschieben", G::View, false, {}, {}, "Ziehen mit der mittleren Taste oder mit Umschalt und der linken",
-         nullptr},
+         nullptr, {Gesture::MiddleDrag, Gesture::ShiftDrag}, [](ViewCommands& c, Amount a) { c.Pan(a.motion); }},
         {"Bild um ein Zehntel nach links verschieben", G::View, false, {}, {Qt::ControlModifier | Qt::Key_Left},
          nullptr, [](ViewCommands& c) { c.PanTenth(-1, 0); }},
         {"Bild um ein Zehntel nach rechts verschieben", G::View, false, {}, {Qt::ControlModifier | Qt::Key_Right},
@@ -59,13 +62,18 @@ const std::vector<ViewControl>& ViewControlTable()
         {"Bild um ein Zehntel nach unten verschieben", G::View, false, {}, {Qt::ControlModifier | Qt::Key_Down},
          nullptr, [](ViewCommands& c) { c.PanTenth(0, 1); }},
         {"vergrößern", G::View, true, {QKeySequence::ZoomIn}, {Qt::Key_Plus},
-         "Mausrad vom Körper weg (am Zeiger)", [](ViewCommands& c) { c.ViewStepped(ViewStep::ZoomIn); }},
+         "Mausrad vom Körper weg (am Zeiger)", [](ViewCommands& c) { c.Step(ViewStep::ZoomIn); },
+         {Gesture::WheelAway},
+         [](ViewCommands& c, Amount a) { c.ZoomAt(ViewStep::ZoomIn, a.notches, a.position); }},
         {"verkleinern", G::View, true, {QKeySequence::ZoomOut}, {Qt::Key_Minus},
-         "Mausrad zum Körper hin (am Zeiger)", [](ViewCommands& c) { c.ViewStepped(ViewStep::ZoomOut); }},
+         "Mausrad zum Körper hin (am Zeiger)", [](ViewCommands& c) { c.Step(ViewStep::ZoomOut); },
+         {Gesture::WheelTowards},
+         [](ViewCommands& c, Amount a) { c.ZoomAt(ViewStep::ZoomOut, a.notches, a.position); }},
         {"Ansicht zurücksetzen", G::View, true, {Qt::Key_Home}, {}, nullptr,
          [](ViewCommands& c) { c.ResetView(); }},
         {"Menü der Ansicht", G::Window, false, {}, {Qt::Key_Menu, Qt::ShiftModifier | Qt::Key_F10},
-         "rechte Taste", [](ViewCommands& c) { c.OpenMenu(); }},
+         "rechte Taste", [](ViewCommands& c) { c.OpenMenu(); }, {Gesture::RightPress},
+         [](ViewCommands& c, Amount a) { c.MenuAt(a.globalPosition); }},
         {"Als Vergleich merken", G::View, true, {Qt::ControlModifier | Qt::Key_M}, {}, nullptr,
          [](ViewCommands& c) { c.KeepReference(); }},
         {"Vergleich beenden", G::View, true, {Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_M}, {}, nullptr,
@@ -73,7 +81,7 @@ const std::vector<ViewControl>& ViewControlTable()
         {"Felgenbezeichnung eingeben", G::Window, true, {Qt::ControlModifier | Qt::Key_L}, {}, nullptr,
          [](ViewCommands& c) { c.EditMarking(); }},
         {"Bedienung …", G::Window, true, {QKeySequence::HelpContents}, {}, nullptr,
-         [](ViewCommands& c) { c.ShowHelp(); }},
+         [](ViewCommands& c) { ShowControlsHelp(&c.Window()); }},
         {"Über MarloQuent …", G::Window, true, {}, {}, nullptr, [](ViewCommands& c) { c.ShowAbout(); }},
         {"nächste / vorige Schaltfläche oder die Ansicht", G::Window, false,
          {Qt::Key_Tab, Qt::ShiftModifier | Qt::Key_Tab}, {}, nullptr, nullptr},
@@ -95,6 +103,14 @@ const ViewControl* ViewKeyControl(const QKeyEvent& event)
                 return control.command ? &control : nullptr;
         }
     }
+    return nullptr;
+}
+
+const ViewControl* GestureControl(Gesture gesture)
+{
+    for (const ViewControl& control : ViewControlTable())
+        if (control.gestures.contains(gesture))
+            return &control;
     return nullptr;
 }
 

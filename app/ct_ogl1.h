@@ -1,29 +1,29 @@
 #pragma once
 
-#include "ComparisonHost.h"
 #include "FrameAnswers.h"
 #include "PictureSource.h"
 #include "PixelFormat.h"
 #include "SceneHost.h"
 #include "ViewRenderer.h"
 #include "WheelConfig.h"
+#include "WindowPlacement.h"
 
 #include <QWidget>
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 class GLView;
 class PanelScroll;
+class ReferenceRim;
 class ViewCommands;
 class TFrameSteuerung;
 
 // The main window: the control panel on the left and the GL view over the
 // rest of the client area. It owns the configuration and, through its
 // renderer, the view's GL resources from creation to destruction.
-class TOpenGL_box : public QWidget, public SceneHost, public PictureSource, public ComparisonHost {
+class TOpenGL_box : public QWidget, public SceneHost, public PictureSource {
     Q_OBJECT
 public:
     TOpenGL_box();
@@ -48,11 +48,9 @@ public:
     // top-left corner.
     ViewComponent ComponentAt(QPointF point);
 
-    // Built at once when the view has its GL, else once it has it; every
-    // frame draws it until it is dropped.
-    void KeepReference(const WheelConfig& rim) override;
-    void DropReference() override;
-    const WheelConfig* Reference() const override { return ReferenceRim ? &*ReferenceRim : nullptr; }
+    // The rim kept for comparison, in place of any before.
+    void KeepReference(const WheelConfig& rim);
+    const WheelConfig* Reference() const override;
 
     QImage GrabFrame() override;
     QSize ViewPixelSize() const override;
@@ -66,13 +64,10 @@ signals:
     void FrameDrawn();
     void FramePresented();
     void WheelListBuilt();
-    void ReferenceChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The creation handler in two halves: what needs no native window runs
@@ -85,15 +80,8 @@ private:
     void FormDestroy();
     void HandlePaint();
     void SetViewport();
-    void PlaceOnScreen();
-    void FitOuterSize();
-    // 800 x 600, or what the screen leaves of it; the size to open at, the
-    // frame the window system adds counted once it is known.
-    QSize LeastClientSize() const;
-    QSize StartClientSize() const;
     void DrawAndPresent(QImage* picture);
     bool ViewHasFocus() const;
-    void BuildReferenceList();
 
     WheelConfig Wheel;
     TFrameSteuerung* FrameSteuerung1 = nullptr;
@@ -101,16 +89,14 @@ private:
     GLView* GLWindow = nullptr;
     QWidget* ViewContainer = nullptr;
     std::unique_ptr<ViewRenderer> Renderer;
+    std::unique_ptr<ReferenceRim> Comparison;
     ViewCommands* Commands = nullptr;
     std::array<float, 16> StartRotMatrix{};
-    std::optional<WheelConfig> ReferenceRim;
+    WindowPlacement Placement{*this};
 
     // Asked to close, the window draws no more and waits for the compositor
     // to answer the frames on screen; then it closes.
     bool Closing = false;
     HideGate CloseGate;
     bool GLCreated = false;
-    bool Placed = false;
-    bool Fitted = false;
-    QSize FrameSize{0, 0};  // the window system's frame, once measured
 };

@@ -44,8 +44,13 @@ void BareView::Draw()
     }
     if (!Context->makeCurrent(this))
         return;
-    glClearColor(0.0f, 0.0f, 0.5f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    DrawPicture();
     Context->swapBuffers(this);
     Presented();
+}
+
+void BareView::DrawPicture()
+{
+    glClearColor(0.0f, 0.0f, 0.5f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }

@@ -3,10 +3,10 @@
 #include "BareView.h"
 #include "Unit1.h"
 
-BareWindow::BareWindow(std::function<void()> presented)
+BareWindow::BareWindow(BareView* view)
+    : GLWindow(view)
 {
     setWindowTitle(QStringLiteral("bare window"));
-    GLWindow = new BareView(std::move(presented));
     QWidget* container = QWidget::createWindowContainer(GLWindow, this);
     resize(808, 630);
     // The panel's strip stays empty: only its width is the viewer's.

@@ -2,16 +2,14 @@
 
 #include <QWidget>
 
-#include <functional>
-
 class BareView;
 
 // The viewer's window without the viewer: a top-level of the same outer size
-// whose area right of a 200-pixel strip is a native child GL window that only
-// clears and swaps. What the viewer's start costs beyond this is its own.
+// whose area right of a 200-pixel strip is the given native child GL window,
+// which it takes over. What the viewer's start costs beyond this is its own.
 class BareWindow : public QWidget {
 public:
-    explicit BareWindow(std::function<void()> presented);
+    explicit BareWindow(BareView* view);
 
     BareView* View() const { return GLWindow; }
 

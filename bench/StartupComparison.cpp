@@ -134,45 +134,57 @@ void PrintSeries(const Series& s)
 {
     const std::vector<double> frame =
         Figures(s.samples, s.samples, [](const Sample& a, const Sample&) { return a.firstFrameMs; });
-    std::printf("  %-12s first frame %7.1f ms (quartiles %.1f to %.1f), display open at %5.1f ms, peak %6.1f MiB\n",
+    std::printf("  %-13s first frame %7.1f ms (quartiles %.1f to %.1f), display open at %5.1f ms, peak %6.1f MiB\n",
                 s.name, Quantile(frame, 0.5), Quantile(frame, 0.25), Quantile(frame, 0.75),
                 Median(s.samples, &Sample::displayMs), Median(s.samples, &Sample::peakMiB));
 }
 
-}  // namespace
-
-bool CompareStartup(int runs)
+// The viewer's figures against a baseline's, from the medians and pair by
+// pair, the latter steadier when the machine's load drifts.
+void PrintAgainst(const Series& viewer, const Series& baseline)
 {
-    const std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    Series bare{"bare window", (dir / "bare_window").string(), {}};
-    Series viewer{"viewer", (dir / "startup_probe").string(), {}};
-    // One start of each, not counted, brings both into the page cache.
-    for (Series* s : {&bare, &viewer})
-        if (!RunOnce(s->program))
-            return false;
-    for (int i = 0; i < runs; ++i) {
-        // Each goes first in every other pair.
-        Series* order[] = {i % 2 ? &viewer : &bare, i % 2 ? &bare : &viewer};
-        for (Series* s : order) {
-            const std::optional<Sample> sample = RunOnce(s->program);
-            if (!sample)
-                return false;
-            s->samples.push_back(*sample);
-        }
-    }
-    std::printf("start-up, median of %d interleaved runs each, from spawning the process:\n", runs);
-    PrintSeries(bare);
-    PrintSeries(viewer);
     const std::vector<Sample>& v = viewer.samples;
-    const std::vector<Sample>& b = bare.samples;
-    std::printf("  viewer against the bare window: first complete frame %.2f x, peak memory %+.1f MiB\n",
+    const std::vector<Sample>& b = baseline.samples;
+    std::printf("  %s against the %s: first complete frame %.2f x, peak memory %+.1f MiB\n", viewer.name, baseline.name,
                 Median(v, &Sample::firstFrameMs) / Median(b, &Sample::firstFrameMs),
                 Median(v, &Sample::peakMiB) - Median(b, &Sample::peakMiB));
-    // The same taken pair by pair, steadier when the machine's load drifts.
     const auto pairs = [&v, &b](auto figure) { return Quantile(Figures(v, b, figure), 0.5); };
-    std::printf("  median of the pairs: %.2f x, %+.1f ms, %+.1f MiB\n",
+    std::printf("    median of the pairs: %.2f x, %+.1f ms, %+.1f MiB\n",
                 pairs([](const Sample& x, const Sample& y) { return x.firstFrameMs / y.firstFrameMs; }),
                 pairs([](const Sample& x, const Sample& y) { return x.firstFrameMs - y.firstFrameMs; }),
                 pairs([](const Sample& x, const Sample& y) { return x.peakMiB - y.peakMiB; }));
+}
+
+}  // namespace
+
+bool CompareStartup(int runs, const std::string& before)
+{
+    const std::filesystem::path dir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+    std::vector<Series> all{{"bare window", (dir / "bare_window").string(), {}},
+                            {"lit window", (dir / "lit_window").string(), {}},
+                            {"viewer", (dir / "startup_probe").string(), {}}};
+    if (!before.empty())
+        all.push_back({"viewer before", before, {}});
+    // One start of each, not counted, brings them all into the page cache.
+    for (const Series& s : all)
+        if (!RunOnce(s.program))
+            return false;
+    for (int i = 0; i < runs; ++i) {
+        // Each goes first in turn.
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            Series& s = all[(i + k) % all.size()];
+            const std::optional<Sample> sample = RunOnce(s.program);
+            if (!sample)
+                return false;
+            s.samples.push_back(*sample);
+        }
+    }
+    std::printf("start-up, median of %d interleaved runs each, from spawning the process:\n", runs);
+    for (const Series& s : all)
+        PrintSeries(s);
+    for (std::size_t viewer = 2; viewer < all.size(); ++viewer) {
+        PrintAgainst(all[viewer], all[0]);
+        PrintAgainst(all[viewer], all[1]);
+    }
     return true;
 }

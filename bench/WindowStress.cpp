@@ -120,9 +120,9 @@ bool RunWindowStress(int cycles, const std::function<void(int)>& cycleDone)
             diameterUp->click();
             AfterPaint(watch, before);
         }
-        commands->ViewPointerRested(rim);
+        commands->NameAt(rim);
         Jitter();
-        commands->ViewPointerMoved(std::nullopt);
+        commands->PointerMoved(std::nullopt);
         Jitter();
         ShowHint(*section);
         Jitter();

@@ -5,10 +5,11 @@
 // under the pointer in each style, where it finds nothing (the most work for
 // outlines and points) and on the rim, and a frame with a reference rim. Before them, the
 // start-up figure: the program's start to its first complete picture against
-// a bare window of the same shape, in separate processes (--startup-runs N of
-// each, 40 without it, 0 to leave it out). Run under Xvfb, or
-// scripts/with-weston for Wayland, with Mesa's llvmpipe for comparable
-// figures; the screen must hold the client.
+// a bare and a lit window of the same shape, in separate processes
+// (--startup-runs N of each, 40 without it, 0 to leave it out), and against
+// another build's startup_probe given with --startup-before PATH. Run under
+// Xvfb, or scripts/with-weston for Wayland, with Mesa's llvmpipe for
+// comparable figures; the screen must hold the client.
 
 #include "Application.h"
 #include "BenchSupport.h"
@@ -28,12 +29,13 @@
 
 namespace {
 
-int StartupRuns(int argc, char** argv)
+// The value given with the option; null without it.
+const char* Option(int argc, char** argv, const char* name)
 {
     for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "--startup-runs") == 0)
-            return std::atoi(argv[i + 1]);
-    return 40;
+        if (std::strcmp(argv[i], name) == 0)
+            return argv[i + 1];
+    return nullptr;
 }
 
 }  // namespace
@@ -41,7 +43,9 @@ int StartupRuns(int argc, char** argv)
 int main(int argc, char** argv)
 {
     // Before this process opens a window of its own.
-    if (const int runs = StartupRuns(argc, argv); runs > 0 && !CompareStartup(runs))
+    const char* runs = Option(argc, argv, "--startup-runs");
+    const char* before = Option(argc, argv, "--startup-before");
+    if (const int n = runs ? std::atoi(runs) : 40; n > 0 && !CompareStartup(n, before ? before : ""))
         return 1;
 
     QApplication app(argc, argv);

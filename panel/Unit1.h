@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PanelButtons.h"
+#include "PanelRequests.h"
 #include "ViewComponent.h"
 
 #include <QWidget>
@@ -22,7 +23,7 @@ class SceneHost;
 //
 // Value labels are written with the application's default locale, QLocale(),
 // which is the user's system locale unless the program sets another default.
-class TFrameSteuerung : public QWidget {
+class TFrameSteuerung : public QWidget, public PanelRequests {
     Q_OBJECT
 public:
     TFrameSteuerung(WheelConfig& config, SceneHost& host, QWidget* parent);
@@ -41,9 +42,9 @@ public:
 
     // A part of the wheel highlighted, or no longer, as its "?" button does
     // it; anything else changes nothing.
-    void HighlightComponent(ViewComponent component);
+    void HighlightComponent(ViewComponent component) override;
     // The focus to the marking, all of it selected, for a new one to be typed.
-    void EditMarking();
+    void EditMarking() override;
     // A typed marking: its rim as one command, with one rebuild and frame and
     // every label rewritten; or, where it cannot be read or set, the reason
     // beside the field and nothing changed.

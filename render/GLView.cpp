@@ -1,7 +1,6 @@
 #include "GLView.h"
 
 #include "GLBinding.h"
-#include "ViewInput.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -51,7 +50,7 @@ GLView::GLView(std::function<void()> paint, std::function<void()> rescale)
     Rest.setInterval(RestMilliseconds);
     connect(&Rest, &QTimer::timeout, this, [this] {
         if (Input && !Pressed)
-            Input->ViewPointerRested(RestPoint);
+            Input->ViewGesture(Gesture::Rest, {.position = RestPoint});
     });
 }
 
@@ -90,28 +89,30 @@ void GLView::mousePressEvent(QMouseEvent* event)
     Input->ViewPressed();
     const bool shifted = event->modifiers() & Qt::ShiftModifier;
     if (event->button() == Qt::MiddleButton || (event->button() == Qt::LeftButton && shifted)) {
-        PanButton = event->button();
+        DirectButton = event->button();
+        DirectGesture = event->button() == Qt::MiddleButton ? Gesture::MiddleDrag : Gesture::ShiftDrag;
         Pressed = Dragging = false;
         LastPointer = event->position();
     } else if (event->button() == Qt::LeftButton) {
-        PanButton = Qt::NoButton;
+        DirectButton = Qt::NoButton;
         Pressed = true;
         Dragging = false;
         PressPoint = LastPointer = event->position();
     } else if (event->button() == Qt::RightButton) {
-        Input->ViewMenuRequested(event->globalPosition().toPoint());
+        Input->ViewGesture(Gesture::RightPress,
+                           {.position = event->position(), .globalPosition = event->globalPosition().toPoint()});
     }
 }
 
 void GLView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (PanButton != Qt::NoButton && (event->buttons() & PanButton)) {
-        PendingPan += event->position() - LastPointer;
+    if (DirectButton != Qt::NoButton && (event->buttons() & DirectButton)) {
+        PendingDirect += event->position() - LastPointer;
         LastPointer = event->position();
         PostDragFrame();
         return;
     }
-    PanButton = Qt::NoButton;
+    DirectButton = Qt::NoButton;
     if (!(event->buttons() & Qt::LeftButton) || !Pressed) {
         Pressed = Dragging = false;
         if (event->buttons() == Qt::NoButton) {
@@ -133,7 +134,7 @@ void GLView::mouseMoveEvent(QMouseEvent* event)
 
 void GLView::PostDragFrame()
 {
-    if (!DragFramePosted && !(PendingDrag.isNull() && PendingPan.isNull())) {
+    if (!DragFramePosted && !(PendingDrag.isNull() && PendingDirect.isNull())) {
         DragFramePosted = true;
         QCoreApplication::postEvent(this, new QEvent(DragFrameEvent));
     }
@@ -141,14 +142,14 @@ void GLView::PostDragFrame()
 
 void GLView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == PanButton)
-        PanButton = Qt::NoButton;
+    if (event->button() == DirectButton)
+        DirectButton = Qt::NoButton;
     if (event->button() != Qt::LeftButton)
         return;
     const bool click = Pressed && !Dragging;
     Pressed = Dragging = false;
     if (click && Input)
-        Input->ViewClicked(event->position());
+        Input->ViewGesture(Gesture::Click, {.position = event->position()});
 }
 
 void GLView::PointerLeft()
@@ -162,13 +163,13 @@ void GLView::DrawPendingDrag()
 {
     DragFramePosted = false;
     const QPointF drag = std::exchange(PendingDrag, {});
-    const QPointF pan = std::exchange(PendingPan, {});
+    const QPointF direct = std::exchange(PendingDirect, {});
     if (!Input)
         return;
     if (!drag.isNull())
-        Input->ViewDragged(drag.x(), drag.y());
-    if (!pan.isNull())
-        Input->ViewPanned(pan.x(), pan.y());
+        Input->ViewGesture(Gesture::LeftDrag, {.position = LastPointer, .motion = drag});
+    if (!direct.isNull())
+        Input->ViewGesture(DirectGesture, {.position = LastPointer, .motion = direct});
 }
 
 void GLView::wheelEvent(QWheelEvent* event)
@@ -192,7 +193,7 @@ void GLView::wheelEvent(QWheelEvent* event)
     // More notches at once than it takes to cross the zoom's whole range
     // change nothing more.
     const int steps = static_cast<int>(std::min(std::llabs(notches), 64LL));
-    // Turned away from the user: closer, as the "vergrößern" button.
     if (notches != 0)
-        Input->ViewZoomedAt(notches > 0 ? ViewStep::ZoomIn : ViewStep::ZoomOut, steps, event->position());
+        Input->ViewGesture(notches > 0 ? Gesture::WheelAway : Gesture::WheelTowards,
+                           {.position = event->position(), .notches = steps});
 }

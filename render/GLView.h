@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScaleFollower.h"
+#include "ViewInput.h"
 
 #include <QPointF>
 #include <QTimer>
@@ -8,19 +9,17 @@
 
 #include <functional>
 
-class ViewInput;
-
 // The native window the GL view draws on. It paints when it is exposed, or
 // when an update is asked for while it can present; the owner decides what a
 // paint draws. When its device pixel ratio changes it rescales instead: the
 // owner sets the view up for the new device size and draws. Mouse and wheel
-// events become plain commands for the input it is given; keys go to the
-// widget that holds the focus for the view.
+// events become gestures for the input it is given; keys go to the widget
+// that holds the focus for the view.
 class GLView : public QWindow {
 public:
     GLView(std::function<void()> paint, std::function<void()> rescale);
 
-    // Where the mouse's and the wheel's commands go; none until it is set.
+    // Where the mouse's and the wheel's gestures go; none until it is set.
     void SetInput(ViewInput* input) { Input = input; }
 
 protected:
@@ -42,10 +41,11 @@ private:
 
     // A left press turns into a drag once the pointer has moved a few
     // pixels; released before that, it is a click. A middle press, or a left
-    // one with Shift, moves the picture from the first pixel.
+    // one with Shift, is a drag from the first pixel.
     bool Pressed = false;
     bool Dragging = false;
-    Qt::MouseButton PanButton = Qt::NoButton;
+    Qt::MouseButton DirectButton = Qt::NoButton;
+    Gesture DirectGesture = Gesture::MiddleDrag;
     QPointF PressPoint;
     QPointF LastPointer;
     // Runs out when the pointer has rested, no button held.
@@ -54,7 +54,7 @@ private:
     // Motion read since the last drag frame; drawn once the events queued
     // behind it are read too, so that a slow frame never builds a backlog.
     QPointF PendingDrag;
-    QPointF PendingPan;
+    QPointF PendingDirect;
     bool DragFramePosted = false;
     // Wheel travel short of a whole notch, in eighths of a degree.
     long long WheelRemainder = 0;

@@ -1,37 +1,43 @@
 #pragma once
 
-#include "WheelRules.h"
-
 #include <QPoint>
 #include <QPointF>
 
 #include <optional>
 
-// What the view's window hands on once the window system's events are read:
-// plain commands for the owner to apply and draw.
+// What the hand did in the view, as its window reads the window system's
+// events; what each gesture does is the owner's to say.
+enum class Gesture {
+    LeftDrag,      // the left button held and moved past a click's slop
+    MiddleDrag,    // the middle button held and moved
+    ShiftDrag,     // Shift and the left button held and moved
+    WheelAway,     // the wheel turned away from the user
+    WheelTowards,  // the wheel turned towards the user
+    Click,         // the left button pressed and released with hardly any motion between
+    Rest,          // the pointer at rest a moment, no button held
+    RightPress,    // the right button pressed
+};
+
+// How far and where. Positions are logical pixels from the view's top-left
+// corner; the global one is the window system's, for a menu to open at.
+struct GestureAmount {
+    QPointF position = {};
+    QPoint globalPosition = {};
+    // A drag's motion (x right, y down) summed since the last frame.
+    QPointF motion = {};
+    // Whole wheel notches, at most as many as cross the zoom's whole range.
+    int notches = 0;
+};
+
+// Where the view's window hands on what the hand did.
 class ViewInput {
 public:
     virtual ~ViewInput() = default;
-    // A left-button drag, in logical pixels (x right, y down), summed over the
-    // motion since the last frame.
-    virtual void ViewDragged(double dx, double dy) = 0;
-    // The step taken `times` over, then one frame.
-    virtual void ViewStepped(ViewStep step, int times = 1) = 0;
-    // A middle-button or Shift and left-button drag, as ViewDragged: the
-    // picture moved with the pointer.
-    virtual void ViewPanned(double dx, double dy) = 0;
-    // Wheel notches: the zoom step taken `times` over at a point in logical
-    // pixels from the view's top-left corner, then one frame.
-    virtual void ViewZoomedAt(ViewStep step, int times, QPointF position) = 0;
-    // The context menu, at a point in global logical coordinates.
-    virtual void ViewMenuRequested(const QPoint& globalPosition) = 0;
-    // A press in the view: it takes the keyboard focus.
+    // Drags come once a frame, however many motions they sum; everything
+    // else as it happens.
+    virtual void ViewGesture(Gesture gesture, const GestureAmount& amount) = 0;
+    // Any button pressed in the view: it takes the keyboard focus.
     virtual void ViewPressed() = 0;
-    // A left-button press and release with hardly any motion between, at a
-    // point in logical pixels from the view's top-left corner.
-    virtual void ViewClicked(QPointF position) = 0;
-    // The pointer has rested at a point for a moment, no button held.
-    virtual void ViewPointerRested(QPointF position) = 0;
-    // The pointer moves over the view, or leaves it (no position).
+    // The pointer moves over the view, or leaves it or presses (no position).
     virtual void ViewPointerMoved(std::optional<QPointF> position) = 0;
 };
