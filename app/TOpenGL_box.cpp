@@ -72,7 +72,7 @@ TOpenGL_box::~TOpenGL_box()
     // Still on screen, the window goes as a closed one does.
     if (isVisible() && HidesWaitForFrames()) {
         close();
-        const QDeadlineTimer deadline(1000);
+        const QDeadlineTimer deadline(3000);
         while (isVisible() && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }

@@ -11,9 +11,10 @@
 
 namespace {
 
-// Qt takes a frame for lost after 100 ms; a little longer covers a loaded
-// machine, and a window the compositor does not show is not held for long.
-constexpr int AnswerTimeoutMs = 250;
+// Qt takes a frame for lost after 100 ms, but a compositor starved on a
+// loaded machine answers later still, and a hide then would race it. Only
+// a window the compositor does not show (one minimised, say) waits this long.
+constexpr int AnswerTimeoutMs = 2000;
 
 // Waits for the update asked of each window, which the platform delivers
 // only once the compositor has answered the window's last frame.

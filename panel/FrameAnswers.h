@@ -18,7 +18,7 @@ class QWindow;
 bool HidesWaitForFrames();
 
 // Calls `then` once the compositor has answered the last frame of each
-// window given that is on screen, or after a few frames' time should it not
+// window given that is on screen, or after two seconds should it not
 // answer (a window it does not show). The update each window is asked for is
 // taken here and paints nothing. Without Wayland, or with no window on
 // screen, `then` runs at once. Nothing runs once `context` has gone.
